@@ -1,0 +1,29 @@
+// Opening and saving a board document by file name: names ending in .brd (any
+// case) are board files; every other name is a component description.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace cuprum {
+
+class CBrdDoc;
+
+enum class DocumentIoStatus { Ok, BadFormat, OpenFailed, ReadFailed, WriteFailed, Unsupported };
+
+struct DocumentIoResult {
+  DocumentIoStatus status = DocumentIoStatus::Ok;
+  std::string message;  // the text a front end shows; empty on success
+  [[nodiscard]] bool Ok() const { return status == DocumentIoStatus::Ok; }
+};
+
+// Whether the name ends in ".brd", ignoring case.
+bool IsBoardFileName(const std::filesystem::path& path);
+
+// Loads into a document; on failure the document keeps what it had.
+DocumentIoResult LoadDocument(CBrdDoc& board, const std::filesystem::path& path);
+// Writes atomically: a failed save leaves the previous file intact. On
+// success the document takes the path and is no longer modified.
+DocumentIoResult SaveDocument(CBrdDoc& board, const std::filesystem::path& path);
+
+}  // namespace cuprum
