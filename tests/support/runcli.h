@@ -11,6 +11,8 @@
 #include <iterator>
 #include <string>
 
+#include "support/scratchdir.h"
+
 namespace cuprum::testing {
 
 struct CliResult {
@@ -18,11 +20,6 @@ struct CliResult {
   std::string out;
   std::string err;
 };
-
-inline std::string ReadWholeFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 inline std::string ShellQuote(const std::string& word) {
   std::string quoted = "'";
@@ -51,22 +48,5 @@ inline CliResult RunCli(const std::string& args, const std::filesystem::path& wo
   result.err = ReadWholeFile(errPath);
   return result;
 }
-
-// A fresh folder for one test, removed afterwards.
-class ScratchDir {
- public:
-  explicit ScratchDir(const std::string& name)
-      : path_(std::filesystem::temp_directory_path() / ("cuprum_cli_" + name)) {
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchDir() { std::filesystem::remove_all(path_); }
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-  [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 }  // namespace cuprum::testing

@@ -19,6 +19,8 @@ constexpr std::string_view APP_CAPTION = "Cuprum";
 enum class MessageIcon { None, Information, Warning, Error, Question };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageResult { Ok, Cancel, Yes, No };
+// What the front end answers to progress reports of long work.
+enum class ProgressAnswer { Continue, Stop };
 
 class Platform {
  public:
@@ -32,6 +34,11 @@ class Platform {
 
   // Redraws every view of the board; called between steps of long work.
   virtual void RepaintViews(const CBrdDoc& board) = 0;
+
+  // Reports progress of long work (the routers call it where they repaint
+  // the views between nets): `done` of `total` steps. Answering Stop ends the
+  // work as soon as it can end cleanly.
+  virtual ProgressAnswer Progress(const CBrdDoc& board, int done, int total) = 0;
 
   // Asks the user where to save a board that has no path yet; nullopt when
   // the user cancels.

@@ -19,6 +19,12 @@ void RecordingPlatform::SetWaitCursor(bool on) { waitCursor.push_back(on); }
 
 void RecordingPlatform::RepaintViews(const CBrdDoc& /*board*/) { ++repaints; }
 
+ProgressAnswer RecordingPlatform::Progress(const CBrdDoc& /*board*/, int /*done*/, int /*total*/) {
+  ++progressCalls;
+  return stopAtProgressCall > 0 && progressCalls >= stopAtProgressCall ? ProgressAnswer::Stop
+                                                                       : ProgressAnswer::Continue;
+}
+
 std::optional<std::filesystem::path> RecordingPlatform::AskSaveAsPath(const CBrdDoc& /*board*/) {
   ++saveAsRequests;
   return saveAsPath;
@@ -41,6 +47,7 @@ void RecordingPlatform::Clear() {
   messages.clear();
   waitCursor.clear();
   repaints = 0;
+  progressCalls = 0;
   saveAsRequests = 0;
   textSaveRequests = 0;
   openedDocuments.clear();

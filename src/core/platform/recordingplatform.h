@@ -23,6 +23,7 @@ class RecordingPlatform : public Platform {
                            MessageButtons buttons) override;
   void SetWaitCursor(bool on) override;
   void RepaintViews(const CBrdDoc& board) override;
+  ProgressAnswer Progress(const CBrdDoc& board, int done, int total) override;
   std::optional<std::filesystem::path> AskSaveAsPath(const CBrdDoc& board) override;
   bool SaveModifiedTextDocuments() override;
   void OpenDocument(const std::filesystem::path& path) override;
@@ -34,10 +35,14 @@ class RecordingPlatform : public Platform {
   // What AskSaveAsPath answers.
   std::optional<std::filesystem::path> saveAsPath;
   bool saveTextDocumentsAnswer = true;
+  // Progress reports answer Stop from this call on (counting from 1); 0
+  // never stops.
+  int stopAtProgressCall = 0;
 
   std::vector<Message> messages;
   std::vector<bool> waitCursor;  // every on/off request in order
   int repaints = 0;
+  int progressCalls = 0;
   int saveAsRequests = 0;
   int textSaveRequests = 0;
   std::vector<std::filesystem::path> openedDocuments;

@@ -16,6 +16,9 @@ class StderrPlatform : public Platform {
                            MessageButtons buttons) override;
   void SetWaitCursor(bool /*on*/) override {}
   void RepaintViews(const CBrdDoc& /*board*/) override {}
+  ProgressAnswer Progress(const CBrdDoc& /*board*/, int /*done*/, int /*total*/) override {
+    return ProgressAnswer::Continue;
+  }
   std::optional<std::filesystem::path> AskSaveAsPath(const CBrdDoc& /*board*/) override {
     return std::nullopt;
   }

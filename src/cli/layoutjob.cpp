@@ -1,0 +1,40 @@
+#include "layoutjob.h"
+
+#include <cstdio>
+#include <string>
+
+#include "board/brddoc.h"
+#include "board/log.h"
+#include "subcommand.h"
+
+namespace cuprum::cli {
+
+void PrintLog(const LogFile& log) {
+  const std::string text = log.ReadText();
+  if (!text.empty()) std::fputs(text.c_str(), stderr);
+}
+
+int RunLayout(const char* command, LayoutJob& job, bool generate, CommandOutcome* outcome) {
+  BoardCommandContext context{job.board, job.platform, job.log, job.reader};
+  const CommandOutcome result = generate ? OnGenerateLayout(context) : OnUseSpecifiedLayout(context);
+  PrintLog(job.log);
+  if (outcome != nullptr) *outcome = result;
+  switch (result.status) {
+    case CommandStatus::Done:
+      if (result.rejectedComponents > 0) {
+        std::fprintf(stderr, "cuprum-cli %s: %d component(s) did not fit the board\n", command,
+                     result.rejectedComponents);
+        return EXIT_INCOMPLETE;
+      }
+      return EXIT_OK;
+    case CommandStatus::PartsError:
+    case CommandStatus::RouteFileError: return EXIT_BAD_INPUT;
+    case CommandStatus::LogUnavailable: return EXIT_IO_ERROR;
+    case CommandStatus::Cancelled: return EXIT_BAD_INPUT;
+    case CommandStatus::Incomplete:
+    case CommandStatus::OutOfMemory: return EXIT_INCOMPLETE;
+  }
+  return EXIT_OK;
+}
+
+}  // namespace cuprum::cli
