@@ -10,7 +10,7 @@ jobs=$(nproc)
 step() { printf '\n==== %s ====\n' "$*"; }
 
 step "build and test"
-cmake -S . -B build -G Ninja >/dev/null
+cmake -S . -B build -G Ninja -DCUPRUM_BUILD_TESTS=ON -DCUPRUM_BUILD_CLI=ON -DCUPRUM_BUILD_BENCH=ON >/dev/null
 ninja -C build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
