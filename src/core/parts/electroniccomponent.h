@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,10 @@ class ElectronicComponent {
   // there is always a spare entry past the last pin. Nothing happens while the
   // pin count is unknown (-1).
   void AllocatePinTables();
+  // For readers that count pins as they go: once the count has filled the
+  // tables (a multiple of 4), they grow by four entries, keeping their
+  // contents.
+  void GrowPinTables();
   [[nodiscard]] std::size_t TableCapacity() const { return pins_.size(); }
 
   std::vector<PinPoint>& Pins() { return pins_; }
@@ -57,6 +62,11 @@ class ElectronicComponent {
   // side 1 and the step is odd.
   virtual void MovePins(PinPoint offset, int step);
   void MovePinsXY(int column, int row, int side, int step);
+
+  // "%c %s => I[%d]=%g, O[%d]=%g" and its wider forms: the type letter, the
+  // name, and for each signal slot of the letter its index and the signal's
+  // value. A slot whose index falls outside the table shows the value 0.
+  [[nodiscard]] virtual std::string GetStatusText(std::span<const double> signals) const;
 
  private:
   std::string name_;
