@@ -15,7 +15,9 @@
 #include "parts/markcomponents.h"
 #include "parts/partsfile.h"
 #include "platform/platform.h"
+#include "route/recursiverouter.h"
 #include "route/routenetlist.h"
+#include "route/router.h"
 
 namespace cuprum {
 
@@ -59,7 +61,79 @@ CommandOutcome RunPartsFile(BoardCommandContext& context, const std::filesystem:
   return outcome;
 }
 
+enum class RouterKind { Plain, Recursive };
+
+CommandOutcome RouteCommand(BoardCommandContext& context, const RouteOptions& options,
+                            RouterKind kind) {
+  CBrdDoc& board = context.board;
+  Platform& platform = context.platform;
+  SaveBoardIfModified(context);
+  SaveAllModified(context);
+  platform.SetWaitCursor(true);
+
+  const std::filesystem::path route = board.GetRoutePath(platform);
+  if (IsRegularFile(route)) {
+    auto log = OpenLogForWriting(context);
+    if (!log) {
+      platform.SetWaitCursor(false);
+      return {CommandStatus::LogUnavailable};
+    }
+    const int nets = ReadRouteNetlist(board, *log, route, board.PinIndexBase(), context.reader);
+    log->Close();
+    if (nets == 0) {
+      platform.SetWaitCursor(false);
+      platform.MessageBox(ROUTE_FILE_ERROR_MESSAGE, ROUTE_FAILED_CAPTION, MessageIcon::Error,
+                          MessageButtons::Ok);
+      platform.ShowLogAtError(context.log.Path());
+      return {CommandStatus::RouteFileError};
+    }
+  }
+
+  if (!board.GetNetList().Empty()) {
+    // The router's messages replace the parser's.
+    auto log = OpenLogForWriting(context);
+    if (!log) {
+      platform.SetWaitCursor(false);
+      return {CommandStatus::LogUnavailable};
+    }
+    int failed = 0;
+    bool outOfMemory = false;
+    if (kind == RouterKind::Plain) {
+      Router router(board, *log, platform, options);
+      failed = router.RouteBoard();
+      outOfMemory = failed < 0;
+    } else {
+      RecursiveRouter router(board, *log, platform, options);
+      outOfMemory = router.RouteBoardRecursively(board.GetNetList().Count()) < 0;
+      failed = router.Incomplete();
+    }
+    log->Close();
+    if (outOfMemory || failed != 0) {
+      platform.SetWaitCursor(false);
+      platform.ShowLogAtError(context.log.Path());
+      CommandOutcome outcome;
+      outcome.status = outOfMemory ? CommandStatus::OutOfMemory : CommandStatus::Incomplete;
+      outcome.failedNets = outOfMemory ? 0 : failed;
+      return outcome;
+    }
+  }
+  board.SetModifiedFlag();
+  platform.RepaintViews(board);
+  platform.SetWaitCursor(false);
+  return {};
+}
+
 }  // namespace
+
+CommandOutcome OnRoute(BoardCommandContext& context, const RouteOptions& options) {
+  return RouteCommand(context, options, RouterKind::Plain);
+}
+
+CommandOutcome OnRouteRecursive(BoardCommandContext& context, const RouteOptions& options) {
+  return RouteCommand(context, options, RouterKind::Recursive);
+}
+
+bool CanRoute(const CBrdDoc& board) { return !board.Items().empty(); }
 
 bool IsRegularFile(const std::filesystem::path& path) {
   std::error_code ec;

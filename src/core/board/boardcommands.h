@@ -7,6 +7,8 @@
 
 #include <filesystem>
 
+#include "route/routeoptions.h"
+
 namespace cuprum {
 
 class CBrdDoc;
@@ -63,5 +65,16 @@ CommandOutcome OnGenerateLayout(BoardCommandContext& context);
 // After a successful parse: the generated arrangement by the nets (when the
 // .rou exists), pins free again, the grid rebuilt, the board redrawn.
 CommandOutcome PostLayout(BoardCommandContext& context, bool generated);
+
+// Reads the .rou file (when there is one; otherwise the nets already held are
+// routed) and routes the board, plainly or by the recursive search. Nets
+// left incomplete are in the log, which is then shown; the board is marked
+// modified and redrawn only when every net was laid. `options` carries a
+// deadline for the command-line tool.
+CommandOutcome OnRoute(BoardCommandContext& context, const RouteOptions& options = {});
+CommandOutcome OnRouteRecursive(BoardCommandContext& context, const RouteOptions& options = {});
+
+// Route is enabled once the board holds components.
+bool CanRoute(const CBrdDoc& board);
 
 }  // namespace cuprum

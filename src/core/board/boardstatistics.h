@@ -19,4 +19,12 @@ struct BoardStatistics {
 
 BoardStatistics ComputeBoardStatistics(const CBrdDoc& board);
 
+// Through holes that no placed component's pin stands in: the vias the
+// router made. Meaningful once the board is laid out.
+int CountVias(const CBrdDoc& board);
+
+// Copper length in inches: every link between two cells on one side counts
+// one grid step.
+double CopperLengthInches(const CBrdDoc& board);
+
 }  // namespace cuprum

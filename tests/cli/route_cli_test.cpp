@@ -1,0 +1,79 @@
+// route and check, run as a user runs them.
+#include <gtest/gtest.h>
+
+#include "support/runcli.h"
+
+namespace cuprum {
+namespace {
+
+using testing::CliResult;
+using testing::RunCli;
+using testing::ScratchDir;
+using testing::WriteWholeFile;
+
+class RouteCli : public ::testing::Test {
+ protected:
+  RouteCli()
+      : dir_(std::string("routecli_") +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name()) {}
+  void SetUp() override { ASSERT_EQ(RunCli("new b.brd --size 30,20", dir_.Path()).status, 0); }
+  void Write(const std::string& name, const std::string& text) {
+    WriteWholeFile(dir_.Path() / name, text);
+  }
+  ScratchDir dir_;
+};
+
+TEST_F(RouteCli, RoutesTheBlinkerCompletelyAndTheCheckerAgrees) {
+  std::filesystem::copy_file(CUPRUM_EXAMPLES_DIR "/blinker/blinker.lay", dir_.Path() / "b.lay");
+  std::filesystem::copy_file(CUPRUM_EXAMPLES_DIR "/blinker/blinker.rou", dir_.Path() / "b.rou");
+  const CliResult route = RunCli("route b.brd", dir_.Path());
+  ASSERT_EQ(route.status, 0) << route.err;
+  EXPECT_NE(route.out.find("routed 7 of 7 nets"), std::string::npos) << route.out;
+  const CliResult check = RunCli("check b.brd", dir_.Path());
+  EXPECT_EQ(check.status, 0) << check.out << check.err;
+  EXPECT_NE(check.out.find("7 nets: 0 open, 0 shorts"), std::string::npos) << check.out;
+
+  const CliResult recursive = RunCli("route b.brd --recursive --time-limit 20", dir_.Path());
+  EXPECT_EQ(recursive.status, 0) << recursive.err;
+  EXPECT_NE(recursive.err.find("All Successful"), std::string::npos) << recursive.err;
+}
+
+TEST_F(RouteCli, AnUnroutableNetIsReportedWithExitOne) {
+  // Pad A is walled in on both sides by reserved locations.
+  std::string lay = "P A 5 5 B\nP B 15 15 B\n";
+  for (const char* side : {"B", "T"})
+    for (const char* at : {"4 5", "6 5", "5 4", "5 6"})
+      lay += std::string("R W ") + at + " " + side + "\n";
+  Write("b.lay", lay);
+  Write("b.rou", "P A 1\nP B 1\nN SIGNAL\n");
+  const CliResult route = RunCli("route b.brd", dir_.Path());
+  EXPECT_EQ(route.status, 1);
+  EXPECT_NE(route.err.find("error: node= 0 - SIGNAL"), std::string::npos) << route.err;
+  EXPECT_NE(route.out.find("routed 0 of 1 nets"), std::string::npos) << route.out;
+  const CliResult check = RunCli("check b.brd", dir_.Path());
+  EXPECT_EQ(check.status, 1);
+  EXPECT_NE(check.out.find("open: SIGNAL"), std::string::npos) << check.out;
+}
+
+TEST_F(RouteCli, CheckingABoardThatWasOnlyLaidOutFindsEveryNetOpen) {
+  Write("b.lay", "C R1 5 5 4 L\nC R2 5 10 4 L\n");
+  Write("b.rou", "C R1 2\nC R2 2\nN X\nC R1 1\nC R2 1\nN Y\n");
+  ASSERT_EQ(RunCli("layout b.brd", dir_.Path()).status, 0);
+  const CliResult check = RunCli("check b.brd --json", dir_.Path());
+  EXPECT_EQ(check.status, 1);
+  EXPECT_NE(check.out.find("\"open\":[\"X\",\"Y\"]"), std::string::npos) << check.out;
+}
+
+TEST_F(RouteCli, BadArgumentsAndBrokenNetlistsAreBadInput) {
+  Write("b.lay", "C R1 5 5 4 L\n");
+  EXPECT_EQ(RunCli("route b.brd --time-limit soon", dir_.Path()).status, 2);
+  Write("b.rou", "C R1 1\nC R1 7\nN X\n");
+  const CliResult route = RunCli("route b.brd", dir_.Path());
+  EXPECT_EQ(route.status, 2);
+  EXPECT_NE(route.err.find("b.rou(2) : error: C R1 pin 6 out of range"), std::string::npos)
+      << route.err;
+  EXPECT_NE(route.err.find("Route Failed: Error in Route File"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace cuprum
