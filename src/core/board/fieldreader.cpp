@@ -49,6 +49,13 @@ FieldReader::Fetch FieldReader::PrepareLine(std::FILE* stream, bool mayReadNextL
     position_ = 0;
     return Fetch::End;
   }
+  // Files come with CR LF line ends; read them as text, where a CR LF pair is
+  // one line break.
+  const std::size_t length = std::strlen(buffer_.data());
+  if (length >= 2 && buffer_[length - 2] == '\r' && buffer_[length - 1] == '\n') {
+    buffer_[length - 2] = '\n';
+    buffer_[length - 1] = '\0';
+  }
   position_ = 0;
   return Fetch::Ready;
 }

@@ -164,3 +164,55 @@ TEST_F(LayoutCommands, PartsSourceRule) {
 
 }  // namespace
 }  // namespace cuprum
+
+namespace cuprum {
+namespace {
+
+class RouteCommands : public LayoutCommands {};
+
+TEST_F(RouteCommands, RoutesTheNetsAndRedrawsTheBoard) {
+  Write("board.lay", "C R1 5 5 4 L\nC R2 5 10 4 L\n");
+  Write("board.rou", "C R1 2\nC R2 2\nN X\n");
+  ASSERT_TRUE(OnUseSpecifiedLayout(context_).Ok());
+  platform_.Clear();
+  board_.SetModifiedFlag(false);
+  const CommandOutcome outcome = OnRoute(context_);
+  ASSERT_TRUE(outcome.Ok()) << log_.ReadText();
+  EXPECT_TRUE(board_.IsModified());
+  EXPECT_GE(platform_.repaints, 1);
+  EXPECT_EQ(platform_.waitCursor.front(), true);
+  EXPECT_FALSE(platform_.WaitCursorOn());
+  EXPECT_TRUE(platform_.shownLogs.empty());
+  EXPECT_TRUE(CanRoute(board_));
+  EXPECT_FALSE(CanRoute(CBrdDoc{}));
+}
+
+TEST_F(RouteCommands, IncompleteNetsShowTheLogAndLeaveTheBoardUnmarked) {
+  std::string lay = "P A 5 5 B\nP B 15 15 B\n";
+  for (const char* side : {"B", "T"})
+    for (const char* at : {"4 5", "6 5", "5 4", "5 6"}) lay += std::string("R W ") + at + " " + side + "\n";
+  Write("board.lay", lay);
+  Write("board.rou", "P A 1\nP B 1\nN SIGNAL\n");
+  ASSERT_TRUE(OnUseSpecifiedLayout(context_).Ok());
+  board_.SetModifiedFlag(false);
+  platform_.Clear();
+  const CommandOutcome outcome = OnRouteRecursive(context_);
+  EXPECT_EQ(outcome.status, CommandStatus::Incomplete);
+  EXPECT_EQ(outcome.failedNets, 1);
+  EXPECT_FALSE(board_.IsModified());
+  ASSERT_EQ(platform_.shownLogs.size(), 1U);
+  // Only the router's messages are in the log.
+  EXPECT_EQ(log_.ReadText().rfind("error: node= 0 - SIGNAL\n", 0), 0U) << log_.ReadText();
+}
+
+TEST_F(RouteCommands, WithoutANetlistFileTheNetsHeldAreRoutedAndNoNetsOnlyRedraw) {
+  Write("board.lay", "C R1 5 5 4 L\nC R2 5 10 4 L\n");
+  ASSERT_TRUE(OnUseSpecifiedLayout(context_).Ok());
+  board_.SetModifiedFlag(false);
+  ASSERT_TRUE(OnRoute(context_).Ok());  // no nets at all: redraw only
+  EXPECT_TRUE(board_.IsModified());
+  EXPECT_EQ(board_.Grid()(6, 5, 0) & CELL_LINKS, 0);
+}
+
+}  // namespace
+}  // namespace cuprum

@@ -169,3 +169,24 @@ TEST_F(FieldReaders, ResetStartsTheLineCountAgain) {
 
 }  // namespace
 }  // namespace cuprum
+
+namespace cuprum {
+namespace {
+
+TEST_F(FieldReaders, CrLfLineEndsAreOneLineBreak) {
+  TextStream in("N VCC\r\nD U1 14\r\n");
+  EXPECT_EQ(reader.ReadRecordLetter(in.get()), 'N');
+  std::string field;
+  ASSERT_EQ(reader.ReadFieldOnLine(in.get(), field), 1);
+  EXPECT_EQ(field, "VCC");
+  EXPECT_EQ(reader.ReadFieldOnLine(in.get(), field), 0);
+  EXPECT_EQ(reader.ReadRecordLetter(in.get()), 'D');
+  ASSERT_EQ(reader.ReadField(in.get(), field), 1);
+  int value = 0;
+  ASSERT_EQ(reader.ReadIntField(in.get(), value), 1);
+  EXPECT_EQ(value, 14);
+  EXPECT_EQ(reader.LineNumber(), 2);
+}
+
+}  // namespace
+}  // namespace cuprum
