@@ -13,6 +13,7 @@
 #include "board/boardgrid.h"
 #include "board/units.h"
 #include "model3d/circuitboard.h"
+#include "route/netlist.h"
 
 namespace cuprum {
 
@@ -83,6 +84,10 @@ class CBrdDoc {
   CongestionCounters& Congestion() { return m_congestion; }
   [[nodiscard]] const CongestionCounters& Congestion() const { return m_congestion; }
 
+  // The nets read from the route netlist, in routing order.
+  NetList& GetNetList() { return m_netList; }
+  [[nodiscard]] const NetList& GetNetList() const { return m_netList; }
+
   // ---- Components -----------------------------------------------------------
   CBoardCntrItem& AddItem(std::unique_ptr<Component> component);
   // Removes the item and destroys its component.
@@ -119,6 +124,7 @@ class CBrdDoc {
   std::uint16_t m_boardFlags = 0;
   Resolution m_resolution = Resolution::Mil100;
   CongestionCounters m_congestion;
+  NetList m_netList;
   std::uint16_t m_signature = BOARD_SIGNATURE;
   std::uint8_t pinIndexBase = 1;
   std::vector<std::unique_ptr<CBoardCntrItem>> m_items;
