@@ -1,0 +1,83 @@
+#include "export/modelexportcommands.h"
+
+#include <optional>
+#include <string>
+
+#include "board/brddoc.h"
+#include "board/documentio.h"
+#include "platform/fileio.h"
+#include "platform/platform.h"
+
+namespace cuprum {
+
+namespace {
+
+class WaitCursor {
+ public:
+  explicit WaitCursor(Platform& platform) : platform_(platform) { platform_.SetWaitCursor(true); }
+  ~WaitCursor() { platform_.SetWaitCursor(false); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  Platform& platform_;
+};
+
+bool HasComponents(const CBrdDoc& board) {
+  for (const auto& item : board.Items())
+    if (item->GetComponent() != nullptr) return true;
+  return false;
+}
+
+// The output names derive from the board's own name, so a board needs one.
+ExportResult NameBoard(CBrdDoc& board, Platform& platform) {
+  if (!board.PathName().empty()) return {};
+  const std::optional<std::filesystem::path> chosen = platform.AskSaveAsPath(board);
+  if (!chosen) return {ExportStatus::Cancelled, {}, {}};
+  const DocumentIoResult saved = SaveDocument(board, *chosen);
+  if (!saved.Ok()) return ExportResult::Failure(saved.message);
+  return {};
+}
+
+ExportResult WriteModelFile(const std::filesystem::path& path, const std::string& bytes) {
+  const FileResult written = WriteFileAtomically(path, bytes);
+  if (!written.ok) return ExportResult::Failure(written.error);
+  return {ExportStatus::Ok, {}, {path}};
+}
+
+}  // namespace
+
+bool IsExport3dCodeEnabled(const CBrdDoc& board) { return HasComponents(board); }
+
+bool IsExportScadEnabled(const CBrdDoc& board) { return HasComponents(board); }
+
+ExportResult OnExport3dCode(CBrdDoc& board, Platform& platform) {
+  const WaitCursor wait(platform);
+  // Checked before naming the board, so that nothing is saved for nothing.
+  if (!HasComponents(board)) {
+    platform.MessageBox(NO_COMPONENTS_MESSAGE, APP_CAPTION, MessageIcon::Warning,
+                        MessageButtons::Ok);
+    return ExportResult::Failure(std::string(NO_COMPONENTS_MESSAGE));
+  }
+  ExportResult result = NameBoard(board, platform);
+  if (result.Ok()) {
+    const std::optional<std::string> text = MakeDescription(board);
+    result = text ? WriteModelFile(DescriptionExportPath(board.PathName()), *text)
+                  : ExportResult::Failure(std::string(NO_COMPONENTS_MESSAGE));
+  }
+  if (result.status == ExportStatus::Failed)
+    platform.MessageBox(DESCRIPTION_EXPORT_ERROR, result.error, MessageIcon::Error,
+                        MessageButtons::Ok);
+  return result;
+}
+
+ExportResult OnExportScad(CBrdDoc& board, Platform& platform) {
+  const WaitCursor wait(platform);
+  ExportResult result = NameBoard(board, platform);
+  if (result.Ok()) result = WriteModelFile(ScadExportPath(board.PathName()), MakeScad(board));
+  if (result.status == ExportStatus::Failed)
+    platform.MessageBox(SCAD_EXPORT_ERROR, result.error, MessageIcon::Error, MessageButtons::Ok);
+  return result;
+}
+
+}  // namespace cuprum

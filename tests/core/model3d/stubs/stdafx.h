@@ -1,0 +1,3 @@
+// Stand-in for the precompiled header a description names first; the
+// declarations need nothing from it.
+#pragma once
