@@ -5,7 +5,9 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
 if [[ "${1:-build}" == test ]]; then
-  packages+=(clang clang-tidy libclang-rt-14-dev)
+  # clang for the fuzz targets and clang-tidy; real readers of the exported
+  # files: gerbv (Gerber, Excellon), ezdxf (DXF), openscad (OpenSCAD).
+  packages+=(clang clang-tidy libclang-rt-14-dev gerbv python3-ezdxf openscad)
 fi
 
 missing=()
