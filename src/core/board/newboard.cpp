@@ -1,30 +1,49 @@
 #include "board/newboard.h"
 
 #include "board/brddoc.h"
+#include "board/editcommands.h"
+#include "platform/platform.h"
 
 namespace cuprum {
 
-std::string RangeMessage(int low, int high) {
-  return "Enter an integer between " + std::to_string(low) + " and " + std::to_string(high) + ".";
+NewBoardSettings NewBoardDialogValues(const CBrdDoc& board) {
+  return NewBoardSettings{CurrentBoardSettings(board), BoardType::General};
 }
 
-std::optional<std::string> ValidateNewBoard(const NewBoardSettings& settings) {
-  const int maxX = MaxXTenths(settings.resolution);
-  if (settings.xTenths < MIN_BOARD_TENTHS || settings.xTenths > maxX)
-    return RangeMessage(MIN_BOARD_TENTHS, maxX);
-  if (settings.yTenths < MIN_BOARD_TENTHS || settings.yTenths > MAX_Y_TENTHS)
-    return RangeMessage(MIN_BOARD_TENTHS, MAX_Y_TENTHS);
-  if (settings.pinBase != 0 && settings.pinBase != 1) return RangeMessage(0, 1);
-  return std::nullopt;
+void SelectBoardType(NewBoardSettings& settings, BoardType type) {
+  settings.type = type;
+  ApplyBoardTypeSizeRule(type, settings);
 }
 
-void InitializeNewBoard(CBrdDoc& board, const NewBoardSettings& settings) {
-  board.DeleteContents();
-  board.SetSizeInTenths(settings.xTenths, settings.yTenths, settings.resolution,
-                        settings.pinBase);
-  board.Grid().Fill(0);
+NewBoardStatus OnNewDocument(CBrdDoc& board, Platform& platform,
+                             const std::optional<NewBoardSettings>& answer) {
+  if (!answer) return NewBoardStatus::Cancelled;
+  if (ValidateBoardSettings(*answer) || !BoardTypeFromIndex(static_cast<int>(answer->type)))
+    return NewBoardStatus::Rejected;
+
+  ApplyBoardSettings(board, *answer);
+  // The grid is made ready before a preset names the board: naming it saves
+  // it, and the saved file should already show the border.
+  board.ClearGrid();
   board.MarkBorder();
-  board.SetModifiedFlag();
+  if (answer->type == BoardType::General) return NewBoardStatus::Created;
+
+  const auto layoutText = LayoutPresetText(answer->type);
+  const auto netlistText = NetlistPresetText(answer->type, answer->pinBase);
+  if (!layoutText || !netlistText) return NewBoardStatus::Rejected;
+
+  // The layout preset always goes to the .lay file: it carries positions,
+  // which a parts list (.prt) does not read.
+  const std::filesystem::path layoutPath = board.GetLayoutPath(platform);
+  if (layoutPath.empty()) return NewBoardStatus::Cancelled;
+  if (OpenTextFile(platform, layoutPath, *layoutText) != EditStatus::Opened)
+    return NewBoardStatus::FileError;
+
+  const std::filesystem::path routePath = board.GetRoutePath(platform);
+  if (routePath.empty()) return NewBoardStatus::Cancelled;
+  if (OpenTextFile(platform, routePath, *netlistText) != EditStatus::Opened)
+    return NewBoardStatus::FileError;
+  return NewBoardStatus::Created;
 }
 
 }  // namespace cuprum

@@ -1,36 +1,42 @@
-// A new, empty board: its size limits and its initial grid.
+// A new board: what the New Board dialog starts with and what its answer
+// makes of the fresh document, including a bus-card preset's text files.
 #pragma once
 
 #include <optional>
-#include <string>
 
-#include "board/units.h"
+#include "board/boardsettings.h"
+#include "board/presets.h"
 
 namespace cuprum {
 
 class CBrdDoc;
+class Platform;
 
-struct NewBoardSettings {
-  int xTenths = 64;
-  int yTenths = 40;
-  Resolution resolution = Resolution::Mil100;
-  int pinBase = 1;
+struct NewBoardSettings : BoardSettings {
+  BoardType type = BoardType::General;
 };
 
-constexpr int MIN_BOARD_TENTHS = 1;
-constexpr int MAX_Y_TENTHS = 80;
-// Columns stop at 128 grid positions, so 50-mil boards are at most 64 tenths
-// wide.
-constexpr int MaxXTenths(Resolution r) { return 128 / GridStep(r); }
+// The dialog's starting values, taken from the fresh document (64 x 40
+// tenths at 100 mil, pins from 1, General).
+NewBoardSettings NewBoardDialogValues(const CBrdDoc& board);
 
-// The dialogs' range message, "Enter an integer between %1 and %2.", filled.
-std::string RangeMessage(int low, int high);
+// Pressing a type button: the type is chosen and its size rule applied.
+void SelectBoardType(NewBoardSettings& settings, BoardType type);
 
-// Why the settings cannot make a board (the range message of the first size
-// out of range), or nullopt when they can.
-std::optional<std::string> ValidateNewBoard(const NewBoardSettings& settings);
+enum class NewBoardStatus {
+  Created,    // the document stands; for a preset its files are written
+  Cancelled,  // the dialog or the naming of the board file was cancelled
+  Rejected,   // the values or the type cannot make a board
+  FileError,  // a preset file could not be written (the message was shown)
+};
 
-// Sizes and settings stored, grid cleared and the border marked.
-void InitializeNewBoard(CBrdDoc& board, const NewBoardSettings& settings);
+// The board document's creation with the dialog's answer (nullopt for
+// Cancel). The settings are stored and the grid cleared with its border
+// marked. A preset needs its text files beside the board, so an unnamed
+// board is named (and saved) through Save As first; its .lay and .rou files
+// then receive the preset texts and are opened in editors. Anything but
+// Created means the framework discards the document.
+NewBoardStatus OnNewDocument(CBrdDoc& board, Platform& platform,
+                             const std::optional<NewBoardSettings>& answer);
 
 }  // namespace cuprum
