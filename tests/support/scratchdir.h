@@ -1,6 +1,8 @@
 // Scratch folders and whole-file reads for tests that touch the disk.
 #pragma once
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -23,7 +25,9 @@ inline void WriteWholeFile(const std::filesystem::path& path, std::string_view b
 class ScratchDir {
  public:
   explicit ScratchDir(const std::string& name)
-      : path_(std::filesystem::temp_directory_path() / ("cuprum_test_" + name)) {
+      // The process id keeps runs from several build trees apart.
+      : path_(std::filesystem::temp_directory_path() /
+              ("cuprum_test_" + std::to_string(::getpid()) + "_" + name)) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
