@@ -33,9 +33,20 @@ TEST_F(ExportCli, WithoutOptionsWritesEverySetAndListsTheFiles) {
   EXPECT_EQ(result.out,
             "b.cnc\nb.gtl\nb.gbl\nb.apt\nb.dxf\n"
             "b_fab/b.gtl\nb_fab/b.gbl\nb_fab/b.gts\nb_fab/b.gbs\nb_fab/b.gko\nb_fab/b.drl\n");
-  EXPECT_TRUE(result.err.empty()) << result.err;
+  EXPECT_NE(result.err.find("no parts file; no 3D model written"), std::string::npos) << result.err;
   for (const char* name : {"b.cnc", "b.gtl", "b.gbl", "b.apt", "b.dxf", "b_fab/b.drl"})
     EXPECT_TRUE(Exists(name)) << name;
+}
+
+TEST_F(ExportCli, ModelExportsLayTheBoardOutFromItsPartsFile) {
+  WriteWholeFile(dir_.Path() / "b.lay", "D U1 5 5 8 3 L\r\nP GND 15 5 B\r\n");
+  const auto before = ReadWholeFile(dir_.Path() / "b.brd");
+  const CliResult result = RunCli("export b.brd --scad --cft", dir_.Path());
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "b.brd.scad\nb.brd.cft\n");
+  EXPECT_NE(ReadWholeFile(dir_.Path() / "b.brd.cft").find("DIP pDIP_Z("), std::string::npos);
+  // The saved board keeps its copper: laying out for the model saves nothing.
+  EXPECT_EQ(ReadWholeFile(dir_.Path() / "b.brd"), before);
 }
 
 TEST_F(ExportCli, OptionsChooseTheSets) {
