@@ -61,6 +61,28 @@ CommandOutcome RunPartsFile(BoardCommandContext& context, const std::filesystem:
   return outcome;
 }
 
+// Reads the .rou file into the board's net list with a fresh log. On failure
+// the wait cursor goes off and the user is told; the status says why.
+CommandStatus ReadNetlistStep(BoardCommandContext& context, const std::filesystem::path& route) {
+  CBrdDoc& board = context.board;
+  Platform& platform = context.platform;
+  auto log = OpenLogForWriting(context);
+  if (!log) {
+    platform.SetWaitCursor(false);
+    return CommandStatus::LogUnavailable;
+  }
+  const int nets = ReadRouteNetlist(board, *log, route, board.PinIndexBase(), context.reader);
+  log->Close();
+  if (nets == 0) {
+    platform.SetWaitCursor(false);
+    platform.MessageBox(ROUTE_FILE_ERROR_MESSAGE, ROUTE_FAILED_CAPTION, MessageIcon::Error,
+                        MessageButtons::Ok);
+    platform.ShowLogAtError(context.log.Path());
+    return CommandStatus::RouteFileError;
+  }
+  return CommandStatus::Done;
+}
+
 enum class RouterKind { Plain, Recursive };
 
 CommandOutcome RouteCommand(BoardCommandContext& context, const RouteOptions& options,
@@ -73,20 +95,8 @@ CommandOutcome RouteCommand(BoardCommandContext& context, const RouteOptions& op
 
   const std::filesystem::path route = board.GetRoutePath(platform);
   if (IsRegularFile(route)) {
-    auto log = OpenLogForWriting(context);
-    if (!log) {
-      platform.SetWaitCursor(false);
-      return {CommandStatus::LogUnavailable};
-    }
-    const int nets = ReadRouteNetlist(board, *log, route, board.PinIndexBase(), context.reader);
-    log->Close();
-    if (nets == 0) {
-      platform.SetWaitCursor(false);
-      platform.MessageBox(ROUTE_FILE_ERROR_MESSAGE, ROUTE_FAILED_CAPTION, MessageIcon::Error,
-                          MessageButtons::Ok);
-      platform.ShowLogAtError(context.log.Path());
-      return {CommandStatus::RouteFileError};
-    }
+    if (const CommandStatus read = ReadNetlistStep(context, route); read != CommandStatus::Done)
+      return {read};
   }
 
   if (!board.GetNetList().Empty()) {
@@ -193,20 +203,8 @@ CommandOutcome PostLayout(BoardCommandContext& context, bool generated) {
   const std::filesystem::path route = board.GetRoutePath(platform);
   if (generated && IsRegularFile(route)) {
     PlaceInSlots(board, nullptr);
-    auto log = OpenLogForWriting(context);
-    if (!log) {
-      platform.SetWaitCursor(false);
-      return {CommandStatus::LogUnavailable};
-    }
-    const int nets = ReadRouteNetlist(board, *log, route, board.PinIndexBase(), context.reader);
-    log->Close();
-    if (nets == 0) {
-      platform.SetWaitCursor(false);
-      platform.MessageBox(ROUTE_FILE_ERROR_MESSAGE, ROUTE_FAILED_CAPTION, MessageIcon::Error,
-                          MessageButtons::Ok);
-      platform.ShowLogAtError(context.log.Path());
-      return {CommandStatus::RouteFileError};
-    }
+    if (const CommandStatus read = ReadNetlistStep(context, route); read != CommandStatus::Done)
+      return {read};
     const PlacementOrder order = ComputePlacementOrder(board);
     // Back to the origin, so the ordered pass places them afresh.
     ReturnToOrigin(board);
