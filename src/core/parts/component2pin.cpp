@@ -20,7 +20,7 @@ void Component2Pin::UpdateModelFromPins() {
   RealVector orientation = GetOrientation();
   orientation.z += std::numbers::pi;
   // Past the direction setter: the letter stays what the pins were laid out by.
-  MechanicalComponent::SetOrientation(orientation);
+  MechanicalComponent::SetOrientation(orientation);  // NOLINT(bugprone-parent-virtual-call)
   SetHeight(Width() * Pitch());
   SetRadius(Pitch() * LEAD_RADIUS_PITCHES);
 }

@@ -10,7 +10,9 @@ Edge::Edge() : MechanicalComponent(RealVector{}) { Edge::SetTypeLetter(); }
 
 void Edge::UpdateModelFromPins() {
   SetDirection(Direction());
-  SetSize(RealVector{(PinCount() / 2) * Pitch(), Width() * Pitch(), Pitch()});
+  // Whole pins per row: an odd pin has no place of its own in the body.
+  const int pinsPerRow = PinCount() / 2;
+  SetSize(RealVector{pinsPerRow * Pitch(), Width() * Pitch(), Pitch()});
 }
 
 void Edge::DerivePinsFromModel() {

@@ -17,7 +17,7 @@ void ElectronicComponent::SetName(std::string_view name) {
 
 void ElectronicComponent::AllocatePinTables() {
   if (pinCount_ < 0) return;
-  const auto capacity = static_cast<std::size_t>(pinCount_ / 4 * 4 + 4);
+  const auto capacity = static_cast<std::size_t>(pinCount_) / 4 * 4 + 4;
   pins_.assign(capacity, PinPoint{});
   inUse_.assign(capacity, 0);
   ioIndex_.assign(capacity, 0);
@@ -26,7 +26,7 @@ void ElectronicComponent::AllocatePinTables() {
 
 void ElectronicComponent::GrowPinTables() {
   if (pinCount_ < 0 || pinCount_ % 4 != 0) return;
-  const auto capacity = static_cast<std::size_t>(pinCount_ / 4 * 4 + 4);
+  const auto capacity = static_cast<std::size_t>(pinCount_) / 4 * 4 + 4;
   if (capacity <= pins_.size()) return;
   pins_.resize(capacity);
   inUse_.resize(capacity);

@@ -10,7 +10,9 @@ ZIP::ZIP() : MechanicalComponent(RealVector{}) { ZIP::SetTypeLetter(); }
 
 void ZIP::UpdateModelFromPins() {
   SetDirection(Direction());
-  SetSize(RealVector{((PinCount() + 1) / 2) * Pitch(), Width() * Pitch(), Pitch()});
+  // The longer of the two staggered rows.
+  const int pinsPerRow = (PinCount() + 1) / 2;
+  SetSize(RealVector{pinsPerRow * Pitch(), Width() * Pitch(), Pitch()});
 }
 
 void ZIP::DerivePinsFromModel() {
