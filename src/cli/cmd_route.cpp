@@ -11,10 +11,16 @@
 #include "boardloading.h"
 #include "cliplatform.h"
 #include "layoutjob.h"
+#include "route/connectivitycheck.h"
 #include "subcommand.h"
 
 namespace cuprum::cli {
 namespace {
+
+std::string NetLabel(const CBrdDoc& board, int index) {
+  const std::string& name = board.GetNetList()[static_cast<std::size_t>(index)].name;
+  return name.empty() ? "#" + std::to_string(index) : name;
+}
 
 int RunRoute(const std::vector<std::string>& args) {
   const Arguments a("route", args, {"--generate", "--recursive"}, {"--time-limit"});
@@ -43,7 +49,12 @@ int RunRoute(const std::vector<std::string>& args) {
       a.Has("--recursive") ? OnRouteRecursive(context, options) : OnRoute(context, options);
   platform.EndProgress();
   PrintLog(log);
-  if (routed.status == CommandStatus::RouteFileError) return EXIT_BAD_INPUT;
+  if (routed.status == CommandStatus::RouteFileError) {
+    if (log.ReadText().empty())
+      std::fprintf(stderr, "cuprum-cli route: %s holds no net of two or more pins\n",
+                   board.GetRoutePath(platform).c_str());
+    return EXIT_BAD_INPUT;
+  }
   if (routed.status == CommandStatus::LogUnavailable) return EXIT_IO_ERROR;
   if (const int saved = SaveBoard("route", path, board); saved != EXIT_OK) return saved;
 
@@ -51,7 +62,15 @@ int RunRoute(const std::vector<std::string>& args) {
   const int complete = total - routed.failedNets;
   std::printf("routed %d of %d nets, %d vias\n", complete, total, CountVias(board));
   if (routed.status == CommandStatus::OutOfMemory) return EXIT_INCOMPLETE;
-  return routed.failedNets == 0 && laidOut == EXIT_OK ? EXIT_OK : EXIT_INCOMPLETE;
+  // The router's own count cannot see nets joined through shared pin cells;
+  // the independent check can.
+  const ConnectivityReport report = CheckConnectivity(board);
+  for (const NetShort& s : report.shorts)
+    std::fprintf(stderr, "cuprum-cli route: short: nets %s and %s touch at column %d, row %d\n",
+                 NetLabel(board, s.first).c_str(), NetLabel(board, s.second).c_str(), s.at.x,
+                 s.at.y);
+  const bool clean = routed.failedNets == 0 && report.shorts.empty();
+  return clean && laidOut == EXIT_OK ? EXIT_OK : EXIT_INCOMPLETE;
 }
 
 REGISTER_SUBCOMMAND(Subcommand{

@@ -5,6 +5,7 @@
 
 #include "board/brddoc.h"
 #include "board/log.h"
+#include "parts/pinoverlaps.h"
 #include "subcommand.h"
 
 namespace cuprum::cli {
@@ -19,6 +20,15 @@ int RunLayout(const char* command, LayoutJob& job, bool generate, CommandOutcome
   const CommandOutcome result = generate ? OnGenerateLayout(context) : OnUseSpecifiedLayout(context);
   PrintLog(job.log);
   if (outcome != nullptr) *outcome = result;
+  if (result.Ok()) {
+    // Two pins in one cell join their nets without a trace; say so.
+    for (const PinOverlap& overlap : FindPinOverlaps(job.board))
+      std::fprintf(stderr,
+                   "cuprum-cli %s: warning: %s and %s share column %d, row %d: their nets are "
+                   "joined there\n",
+                   command, overlap.first.c_str(), overlap.second.c_str(), overlap.at.x,
+                   overlap.at.y);
+  }
   switch (result.status) {
     case CommandStatus::Done:
       if (result.rejectedComponents > 0) {

@@ -55,6 +55,27 @@ TEST_F(RouteCli, AnUnroutableNetIsReportedWithExitOne) {
   EXPECT_NE(check.out.find("open: SIGNAL"), std::string::npos) << check.out;
 }
 
+TEST_F(RouteCli, PinsSharingACellAreWarnedAboutAndTheirShortFailsTheRoute) {
+  // R1 pin 2 and R2 pin 1 stand in the same cell.
+  Write("b.lay", "C R1 5 5 4 L\nC R2 9 5 4 L\nC R3 5 10 4 L\n");
+  Write("b.rou", "C R1 2\nC R3 1\nN A\nC R2 1\nC R3 2\nN B\n");
+  const CliResult route = RunCli("route b.brd", dir_.Path());
+  EXPECT_EQ(route.status, 1);
+  EXPECT_NE(route.err.find("warning: R1 pin 2 and R2 pin 1 share column 9, row 5"),
+            std::string::npos)
+      << route.err;
+  EXPECT_NE(route.err.find("short: nets B and A touch at column 9, row 5"), std::string::npos)
+      << route.err;
+}
+
+TEST_F(RouteCli, ANetlistWithoutAnyNetSaysSo) {
+  Write("b.lay", "C R1 5 5 4 L\n");
+  Write("b.rou", "C R1 1\nN LONELY\n");
+  const CliResult route = RunCli("route b.brd", dir_.Path());
+  EXPECT_EQ(route.status, 2);
+  EXPECT_NE(route.err.find("holds no net of two or more pins"), std::string::npos) << route.err;
+}
+
 TEST_F(RouteCli, CheckingABoardThatWasOnlyLaidOutFindsEveryNetOpen) {
   Write("b.lay", "C R1 5 5 4 L\nC R2 5 10 4 L\n");
   Write("b.rou", "C R1 2\nC R2 2\nN X\nC R1 1\nC R2 1\nN Y\n");
