@@ -10,20 +10,24 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "board/brddoc.h"
+#include "board/fieldreader.h"
 #include "board/log.h"
 #include "parts/component.h"
 #include "parts/markcomponents.h"
+#include "parts/partsfile.h"
 #include "platform/recordingplatform.h"
 #include "route/congestion.h"
 #include "route/connectivitycheck.h"
 #include "route/netlist.h"
 #include "route/recursiverouter.h"
+#include "route/routenetlist.h"
 #include "route/router.h"
 
 namespace {
@@ -39,9 +43,14 @@ struct Case {
   int yTenths;
   cuprum::Resolution resolution;
   int nets;
+  // A folder of examples/ whose .lay and .rou make the board; null for a
+  // generated board.
+  const char* example = nullptr;
 };
 
 constexpr Case CASES[] = {
+    {"avr example 32x24 @100mil", 32, 24, cuprum::Resolution::Mil100, 0, "avr"},
+    {"dense50 example 27x26 @50mil", 27, 26, cuprum::Resolution::Mil50, 0, "dense50"},
     {"64x40 @100mil, 20 nets", 64, 40, cuprum::Resolution::Mil100, 20},
     {"100x80 @100mil, 80 nets", 100, 80, cuprum::Resolution::Mil100, 80},
     {"128x160 @50mil, 150 nets", 64, 80, cuprum::Resolution::Mil50, 150},
@@ -176,9 +185,31 @@ void MakeNets(CBrdDoc& doc, std::mt19937& random, int netCount) {
   nets.SortByCongestion();
 }
 
+// An example board as the route command sees it: parts placed from its .lay
+// file, the grid marked, the nets read from its .rou file.
+void BuildExampleBoard(CBrdDoc& doc, const Case& c) {
+  const std::filesystem::path folder = std::filesystem::path(CUPRUM_EXAMPLES_DIR) / c.example;
+  cuprum::RecordingPlatform platform;
+  cuprum::FieldReader reader(platform);
+  cuprum::LogStream log;
+  const std::string name = c.example;
+  if (cuprum::ReadPartsFile(log, doc, folder / (name + ".lay"), cuprum::LayoutMode::Specified,
+                            platform, reader) == 0 ||
+      (cuprum::MarkComponents(doc),
+       cuprum::ReadRouteNetlist(doc, log, folder / (name + ".rou"), 1, reader) == 0)) {
+    std::fprintf(stderr, "route_bench: cannot read the %s example:\n%s", c.example,
+                 log.Text().c_str());
+    std::exit(2);
+  }
+}
+
 void BuildBoard(CBrdDoc& doc, const Case& c, std::uint32_t seed) {
   std::mt19937 random(seed);
   doc.SetSizeInTenths(c.xTenths, c.yTenths, c.resolution, 1);
+  if (c.example != nullptr) {
+    BuildExampleBoard(doc, c);
+    return;
+  }
   Placer placer(doc, random);
   placer.PlaceUntil(c.nets * 5);
   cuprum::MarkComponents(doc);
