@@ -8,6 +8,7 @@
 namespace cuprum {
 
 class CBrdDoc;
+class Platform;
 
 enum class DocumentIoStatus { Ok, BadFormat, OpenFailed, ReadFailed, WriteFailed, Unsupported };
 
@@ -20,8 +21,13 @@ struct DocumentIoResult {
 // Whether the name ends in ".brd", ignoring case.
 bool IsBoardFileName(const std::filesystem::path& path);
 
-// Loads into a document; on failure the document keeps what it had.
+// Loads into a document; on failure the document keeps what it had. A
+// component description replaces the document's components with those it
+// describes; its messages go to the platform as message boxes (to the
+// standard error stream in the form without one).
 DocumentIoResult LoadDocument(CBrdDoc& board, const std::filesystem::path& path);
+DocumentIoResult LoadDocument(CBrdDoc& board, const std::filesystem::path& path,
+                              Platform& platform);
 // Writes atomically: a failed save leaves the previous file intact. On
 // success the document takes the path and is no longer modified.
 DocumentIoResult SaveDocument(CBrdDoc& board, const std::filesystem::path& path);

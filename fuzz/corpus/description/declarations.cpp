@@ -1,0 +1,11 @@
+const float tenth_inch=0.00254;
+const float pitch = 2*tenth_inch;
+const int pins = 8;
+int n = 2.7;
+bool b = true; int k = b*2;
+char c = ~0;
+int a, d, e;
+long big[4];
+struct S {} s;
+DIP *pDIP_Z = new DIP(pins*tenth_inch, 3*tenth_inch, tenth_inch, true, RealVector{0,0,1.5707963}, RealVector{-10*tenth_inch, 5*tenth_inch, 0});
+SIP pSIP_Y = SIP(4*tenth_inch, tenth_inch, tenth_inch, RealVector{-20*tenth_inch, 5*tenth_inch, 0}, RealVector{0, 0, 0});
