@@ -1,5 +1,7 @@
 #include "model3d/descriptionreader.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <memory>
 #include <string>
@@ -80,9 +82,8 @@ bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 // underscores (as the names past the 25th letter do, "pDIP_Z26"), the last
 // letter before them. A name without letters leaves the object's own.
 char LetterOfName(std::string_view name, char fallback) {
-  for (auto it = name.rbegin(); it != name.rend(); ++it)
-    if (IsLetter(*it)) return *it;
-  return fallback;
+  const auto last = std::find_if(name.rbegin(), name.rend(), [](char c) { return IsLetter(c); });
+  return last != name.rend() ? *last : fallback;
 }
 
 RealVector ReadVector() {

@@ -69,9 +69,10 @@ constexpr int TYPE_BARE_ARRAY = 256;
 }  // namespace
 
 std::string_view PredefinedTokenName(int token) {
-  for (auto it = PREDEFINED.rbegin(); it != PREDEFINED.rend(); ++it)
-    if (it->token == token) return it->lexeme;
-  return "ID";
+  // The last entry of a token wins, as the table lists its spellings.
+  const auto last = std::find_if(PREDEFINED.rbegin(), PREDEFINED.rend(),
+                                 [token](const auto& entry) { return entry.token == token; });
+  return last != PREDEFINED.rend() ? last->lexeme : std::string_view("ID");
 }
 
 SymbolTable::SymbolTable()
