@@ -158,21 +158,12 @@ std::filesystem::path PartsSourcePath(const std::filesystem::path& layoutPath,
 }
 
 bool SaveBoardIfModified(BoardCommandContext& context) {
-  CBrdDoc& board = context.board;
-  if (!board.IsModified()) return true;
-  std::filesystem::path path = board.PathName();
-  if (path.empty()) {
-    const auto chosen = context.platform.AskSaveAsPath(board);
-    if (!chosen || chosen->empty()) return false;
-    path = *chosen;
-  }
-  const DocumentIoResult saved = SaveDocument(board, path);
-  if (!saved.Ok()) {
+  if (!context.board.IsModified()) return true;
+  const DocumentIoResult saved = SaveToOwnPath(context.board, context.platform);
+  if (!saved.Ok() && saved.status != DocumentIoStatus::Cancelled)
     context.platform.MessageBox(saved.message, APP_CAPTION, MessageIcon::Error,
                                 MessageButtons::Ok);
-    return false;
-  }
-  return true;
+  return saved.Ok();
 }
 
 CommandOutcome OnUseSpecifiedLayout(BoardCommandContext& context) {

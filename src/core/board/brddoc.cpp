@@ -121,11 +121,10 @@ std::filesystem::path CBrdDoc::DerivedPath(Platform& platform, const char* exten
   if (m_pathName.empty()) {
     // Save As: the user names the board file, and the board is saved there so
     // that its text files have a place beside it.
-    const auto chosen = platform.AskSaveAsPath(*this);
-    if (!chosen || chosen->empty()) return {};
-    const DocumentIoResult saved = SaveDocument(*this, *chosen);
+    const DocumentIoResult saved = SaveToOwnPath(*this, platform);
     if (!saved.Ok()) {
-      platform.MessageBox(saved.message, APP_CAPTION, MessageIcon::Error);
+      if (saved.status != DocumentIoStatus::Cancelled)
+        platform.MessageBox(saved.message, APP_CAPTION, MessageIcon::Error);
       return {};
     }
   }

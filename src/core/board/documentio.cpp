@@ -10,6 +10,7 @@
 #include "model3d/descriptionreader.h"
 #include "model3d/descriptionwriter.h"
 #include "platform/fileio.h"
+#include "platform/platform.h"
 #include "platform/stderrplatform.h"
 
 namespace cuprum {
@@ -86,6 +87,16 @@ DocumentIoResult SaveDocument(CBrdDoc& board, const std::filesystem::path& path)
   board.SetPathName(path);
   board.SetModifiedFlag(false);
   return {};
+}
+
+DocumentIoResult SaveToOwnPath(CBrdDoc& board, Platform& platform) {
+  std::filesystem::path path = board.PathName();
+  if (path.empty()) {
+    const std::optional<std::filesystem::path> chosen = platform.AskSaveAsPath(board);
+    if (!chosen || chosen->empty()) return {DocumentIoStatus::Cancelled, {}};
+    path = *chosen;
+  }
+  return SaveDocument(board, path);
 }
 
 }  // namespace cuprum

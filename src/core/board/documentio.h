@@ -10,7 +10,7 @@ namespace cuprum {
 class CBrdDoc;
 class Platform;
 
-enum class DocumentIoStatus { Ok, BadFormat, OpenFailed, ReadFailed, WriteFailed, Unsupported };
+enum class DocumentIoStatus { Ok, BadFormat, OpenFailed, ReadFailed, WriteFailed, Unsupported, Cancelled };
 
 struct DocumentIoResult {
   DocumentIoStatus status = DocumentIoStatus::Ok;
@@ -31,5 +31,8 @@ DocumentIoResult LoadDocument(CBrdDoc& board, const std::filesystem::path& path,
 // Writes atomically: a failed save leaves the previous file intact. On
 // success the document takes the path and is no longer modified.
 DocumentIoResult SaveDocument(CBrdDoc& board, const std::filesystem::path& path);
+// Saves the board to its own path, or, when it has none yet, to the path the
+// user names through Save As (Cancelled when the user names none).
+DocumentIoResult SaveToOwnPath(CBrdDoc& board, Platform& platform);
 
 }  // namespace cuprum

@@ -8,33 +8,18 @@
 #include "export/fabrication.h"
 #include "export/gerberexport.h"
 #include "platform/platform.h"
+#include "platform/waitcursor.h"
 
 namespace cuprum {
 
 namespace {
 
-class WaitCursor {
- public:
-  explicit WaitCursor(Platform& platform) : platform_(platform) { platform_.SetWaitCursor(true); }
-  ~WaitCursor() { platform_.SetWaitCursor(false); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  Platform& platform_;
-};
-
 // The writers read the board file, so it must be on disk and current. A
 // board that was never saved has no file to read even when unmodified.
 ExportResult SaveBoardForExport(CBrdDoc& board, Platform& platform) {
   if (!board.IsModified() && !board.PathName().empty()) return {};
-  std::filesystem::path path = board.PathName();
-  if (path.empty()) {
-    const std::optional<std::filesystem::path> chosen = platform.AskSaveAsPath(board);
-    if (!chosen) return {ExportStatus::Cancelled, {}, {}};
-    path = *chosen;
-  }
-  const DocumentIoResult saved = SaveDocument(board, path);
+  const DocumentIoResult saved = SaveToOwnPath(board, platform);
+  if (saved.status == DocumentIoStatus::Cancelled) return {ExportStatus::Cancelled, {}, {}};
   if (!saved.Ok()) return ExportResult::Failure(saved.message);
   return {};
 }
@@ -42,7 +27,7 @@ ExportResult SaveBoardForExport(CBrdDoc& board, Platform& platform) {
 ExportResult RunExport(CBrdDoc& board, Platform& platform,
                        ExportResult (*exporter)(const std::filesystem::path&),
                        std::string_view failureText) {
-  const WaitCursor wait(platform);
+  const ScopedWaitCursor wait(platform);
   ExportResult result = SaveBoardForExport(board, platform);
   if (result.Ok()) result = exporter(board.PathName());
   if (result.status == ExportStatus::Failed)

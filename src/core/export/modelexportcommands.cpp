@@ -7,21 +7,11 @@
 #include "board/documentio.h"
 #include "platform/fileio.h"
 #include "platform/platform.h"
+#include "platform/waitcursor.h"
 
 namespace cuprum {
 
 namespace {
-
-class WaitCursor {
- public:
-  explicit WaitCursor(Platform& platform) : platform_(platform) { platform_.SetWaitCursor(true); }
-  ~WaitCursor() { platform_.SetWaitCursor(false); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  Platform& platform_;
-};
 
 bool HasComponents(const CBrdDoc& board) {
   for (const auto& item : board.Items())
@@ -32,9 +22,8 @@ bool HasComponents(const CBrdDoc& board) {
 // The output names derive from the board's own name, so a board needs one.
 ExportResult NameBoard(CBrdDoc& board, Platform& platform) {
   if (!board.PathName().empty()) return {};
-  const std::optional<std::filesystem::path> chosen = platform.AskSaveAsPath(board);
-  if (!chosen) return {ExportStatus::Cancelled, {}, {}};
-  const DocumentIoResult saved = SaveDocument(board, *chosen);
+  const DocumentIoResult saved = SaveToOwnPath(board, platform);
+  if (saved.status == DocumentIoStatus::Cancelled) return {ExportStatus::Cancelled, {}, {}};
   if (!saved.Ok()) return ExportResult::Failure(saved.message);
   return {};
 }
@@ -52,7 +41,7 @@ bool IsExport3dCodeEnabled(const CBrdDoc& board) { return HasComponents(board); 
 bool IsExportScadEnabled(const CBrdDoc& board) { return HasComponents(board); }
 
 ExportResult OnExport3dCode(CBrdDoc& board, Platform& platform) {
-  const WaitCursor wait(platform);
+  const ScopedWaitCursor wait(platform);
   // Checked before naming the board, so that nothing is saved for nothing.
   if (!HasComponents(board)) {
     platform.MessageBox(NO_COMPONENTS_MESSAGE, APP_CAPTION, MessageIcon::Warning,
@@ -72,7 +61,7 @@ ExportResult OnExport3dCode(CBrdDoc& board, Platform& platform) {
 }
 
 ExportResult OnExportScad(CBrdDoc& board, Platform& platform) {
-  const WaitCursor wait(platform);
+  const ScopedWaitCursor wait(platform);
   ExportResult result = NameBoard(board, platform);
   if (result.Ok()) result = WriteModelFile(ScadExportPath(board.PathName()), MakeScad(board));
   if (result.status == ExportStatus::Failed)
