@@ -5,6 +5,7 @@
 #include "arguments.h"
 #include "board/boardstatistics.h"
 #include "board/brddoc.h"
+#include "board/documentio.h"
 #include "board/fieldreader.h"
 #include "board/log.h"
 #include "boardloading.h"
@@ -100,9 +101,10 @@ int RunInfo(const std::vector<std::string>& args) {
     return status;
   int status = EXIT_OK;
   const bool components = a.Has("--components");
-  if (components) {
+  if (components && IsBoardFileName(a.Positional()[0])) {
     // A board file holds no components: lay the board out as the layout
-    // command does, without saving anything.
+    // command does, without saving anything. (A component description
+    // brought its components along.)
     StderrPlatform platform;
     LogFile log;
     FieldReader reader(platform);

@@ -47,6 +47,12 @@ TEST_F(ExportCli, ModelExportsLayTheBoardOutFromItsPartsFile) {
   EXPECT_NE(ReadWholeFile(dir_.Path() / "b.brd.cft").find("DIP pDIP_Z("), std::string::npos);
   // The saved board keeps its copper: laying out for the model saves nothing.
   EXPECT_EQ(ReadWholeFile(dir_.Path() / "b.brd"), before);
+
+  // The description opens as a board with its components (pads are plain
+  // bodies there and stay behind).
+  const CliResult info = RunCli("info b.brd.cft --components --json", dir_.Path());
+  EXPECT_EQ(info.status, 0) << info.err;
+  EXPECT_NE(info.out.find("\"components\":[{\"type\":\"D\""), std::string::npos) << info.out;
 }
 
 TEST_F(ExportCli, OptionsChooseTheSets) {
