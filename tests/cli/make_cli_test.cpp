@@ -1,0 +1,211 @@
+// make, run as a user runs it: the whole job, and what each kind of mistake
+// in the input gets for an answer.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "support/runcli.h"
+
+namespace cuprum {
+namespace {
+
+using testing::CliResult;
+using testing::RunCli;
+using testing::ScratchDir;
+using testing::WriteWholeFile;
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+class MakeCli : public ::testing::Test {
+ protected:
+  MakeCli()
+      : dir_(std::string("makecli_") +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name()) {}
+  void SetUp() override { ASSERT_EQ(RunCli("new b.brd --size 30,20", dir_.Path()).status, 0); }
+  void Write(const std::string& name, const std::string& text) {
+    WriteWholeFile(dir_.Path() / name, text);
+  }
+  void CopyBlinker() {
+    std::filesystem::copy_file(CUPRUM_EXAMPLES_DIR "/blinker/blinker.lay", dir_.Path() / "b.lay");
+    std::filesystem::copy_file(CUPRUM_EXAMPLES_DIR "/blinker/blinker.rou", dir_.Path() / "b.rou");
+  }
+  bool Exists(const std::string& name) const {
+    return std::filesystem::exists(dir_.Path() / name);
+  }
+  // Every name in the folder (not below it), the captured stderr aside.
+  std::set<std::string> Names() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.Path()))
+      if (entry.path().filename() != "stderr.txt") names.insert(entry.path().filename().string());
+    return names;
+  }
+  std::string BoardBytes() const { return testing::ReadWholeFile(dir_.Path() / "b.brd"); }
+  ScratchDir dir_;
+};
+
+TEST_F(MakeCli, MakesTheBlinkerFromItsTextFilesToEveryExport) {
+  CopyBlinker();
+  const CliResult make = RunCli("make b.brd", dir_.Path());
+  ASSERT_EQ(make.status, 0) << make.out << make.err;
+  EXPECT_TRUE(Contains(make.out, "8 parts placed, routed 7 of 7 nets (0 open, 0 shorts)"))
+      << make.out;
+  EXPECT_TRUE(Contains(make.out, "inches of copper")) << make.out;
+  for (const char* name : {"b.gtl", "b.gbl", "b.apt", "b.cnc", "b.dxf", "b.brd.scad", "b.brd.cft"})
+    EXPECT_TRUE(Exists(name)) << name;
+  EXPECT_TRUE(std::filesystem::is_directory(dir_.Path() / "b_fab"));
+  // Every file listed is on disk, and the count in the summary is theirs plus the board.
+  int listed = 0;
+  std::size_t start = 0;
+  for (std::size_t end = make.out.find('\n'); end != std::string::npos;
+       start = end + 1, end = make.out.find('\n', start)) {
+    const std::string line = make.out.substr(start, end - start);
+    if (Contains(line, "parts placed")) continue;
+    EXPECT_TRUE(std::filesystem::exists(dir_.Path() / line) ||
+                std::filesystem::exists(line))
+        << line;
+    ++listed;
+  }
+  EXPECT_TRUE(Contains(make.out, std::to_string(listed + 1) + " files written")) << make.out;
+
+  // The saved board passes the independent check on its own.
+  const CliResult check = RunCli("check b.brd", dir_.Path());
+  EXPECT_EQ(check.status, 0) << check.out << check.err;
+  EXPECT_TRUE(Contains(check.out, "7 nets: 0 open, 0 shorts")) << check.out;
+}
+
+TEST_F(MakeCli, WritesTheExportsToTheOutputFolder) {
+  CopyBlinker();
+  const CliResult make = RunCli("make b.brd --outdir out/gerbers", dir_.Path());
+  ASSERT_EQ(make.status, 0) << make.out << make.err;
+  for (const char* name : {"b.brd", "b.gtl", "b.cnc", "b.dxf", "b.brd.scad", "b.brd.cft"})
+    EXPECT_TRUE(Exists(std::string("out/gerbers/") + name)) << name;
+  EXPECT_FALSE(Exists("b.gtl"));
+  EXPECT_FALSE(Exists("b.dxf"));
+  // The routed board is saved in place too, and its copy is the same board.
+  EXPECT_EQ(BoardBytes(), testing::ReadWholeFile(dir_.Path() / "out/gerbers/b.brd"));
+  // With its text files beside it, the copy stands on its own.
+  const CliResult check = RunCli("check out/gerbers/b.brd", dir_.Path());
+  EXPECT_EQ(check.status, 0) << check.out << check.err;
+  EXPECT_TRUE(Contains(check.out, "7 nets: 0 open, 0 shorts")) << check.out;
+}
+
+TEST_F(MakeCli, AnUnroutableNetEndsWithStatusOneAndTheFilesStillWritten) {
+  std::string lay = "P A 5 5 B\nP B 15 15 B\n";
+  for (const char* side : {"B", "T"})
+    for (const char* at : {"4 5", "6 5", "5 4", "5 6"})
+      lay += std::string("R W ") + at + " " + side + "\n";
+  Write("b.lay", lay);
+  Write("b.rou", "P A 1\nP B 1\nN SIGNAL\n");
+  const CliResult make = RunCli("make b.brd", dir_.Path());
+  EXPECT_EQ(make.status, 1) << make.err;
+  // The two pads are parts; the eight reserved locations are not.
+  EXPECT_TRUE(Contains(make.out, "2 parts placed")) << make.out;
+  EXPECT_TRUE(Contains(make.out, "routed 0 of 1 nets (1 open, 0 shorts)")) << make.out;
+  EXPECT_TRUE(Exists("b.gtl"));
+}
+
+TEST_F(MakeCli, AMissingBoardIsNamed) {
+  const CliResult make = RunCli("make nothere.brd", dir_.Path());
+  EXPECT_EQ(make.status, 2);
+  EXPECT_TRUE(Contains(make.err, "nothere.brd")) << make.err;
+  EXPECT_TRUE(make.out.empty()) << make.out;
+}
+
+TEST_F(MakeCli, ABoardWithoutPartsFileIsRefusedAndNothingWritten) {
+  const auto before = Names();
+  const std::string board = BoardBytes();
+  const CliResult make = RunCli("make b.brd", dir_.Path());
+  EXPECT_EQ(make.status, 2) << make.err;
+  EXPECT_TRUE(Contains(make.err, "b.lay") || Contains(make.err, "b.prt")) << make.err;
+  EXPECT_EQ(Names(), before);
+  EXPECT_EQ(BoardBytes(), board);
+}
+
+TEST_F(MakeCli, AMissingNetlistIsNamed) {
+  Write("b.lay", "C R1 5 5 4 L\n");
+  const CliResult make = RunCli("make b.brd", dir_.Path());
+  EXPECT_EQ(make.status, 2) << make.err;
+  EXPECT_TRUE(Contains(make.err, "b.rou: no such netlist")) << make.err;
+  EXPECT_FALSE(Exists("b.gtl"));
+}
+
+TEST_F(MakeCli, ANetlistNamingAnUnknownPartNamesFileAndLine) {
+  Write("b.lay", "C R1 5 5 4 L\nC R2 5 10 4 L\n");
+  Write("b.rou", "C R1 1\nC R9 1\nN A\n");
+  const std::string board = BoardBytes();
+  const CliResult make = RunCli("make b.brd", dir_.Path());
+  EXPECT_NE(make.status, 0);
+  EXPECT_TRUE(Contains(make.err, "b.rou(2)")) << make.err;
+  EXPECT_TRUE(Contains(make.err, "R9 not found")) << make.err;
+  // The board file is left as it was, and nothing is exported.
+  EXPECT_EQ(BoardBytes(), board);
+  EXPECT_FALSE(Exists("b.gtl"));
+}
+
+TEST_F(MakeCli, APinOutOfRangeNamesFileAndLine) {
+  Write("b.lay", "C R1 5 5 4 L\nC R2 5 10 4 L\n");
+  Write("b.rou", "C R1 1\nC R2 2\nN A\nC R1 2\nC R2 3\nN B\n");
+  const CliResult make = RunCli("make b.brd", dir_.Path());
+  EXPECT_NE(make.status, 0);
+  // The message gives the pin's index from 0, whatever the pin base.
+  EXPECT_TRUE(Contains(make.err, "b.rou(5) : error: C R2 pin 2 out of range")) << make.err;
+  EXPECT_FALSE(Exists("b.gtl"));
+}
+
+TEST_F(MakeCli, APartOffTheBoardIsNamed) {
+  Write("b.lay", "C R1 5 5 4 L\nC R2 28 10 4 L\n");
+  Write("b.rou", "C R1 1\nC R1 2\nN A\n");
+  const CliResult make = RunCli("make b.brd", dir_.Path());
+  EXPECT_NE(make.status, 0);
+  EXPECT_TRUE(Contains(make.err, "Component did not fit in current Board size: R2")) << make.err;
+}
+
+TEST_F(MakeCli, ATypoInAPartsRecordNamesFileAndLine) {
+  // The last record lacks its width and direction.
+  Write("b.lay", "C R1 5 5 4 L\nC R2 5 10 4 L\nD U1 12 11\n");
+  Write("b.rou", "C R1 1\nC R2 1\nN A\n");
+  const std::string board = BoardBytes();
+  const CliResult make = RunCli("make b.brd", dir_.Path());
+  EXPECT_EQ(make.status, 2) << make.err;
+  EXPECT_TRUE(Contains(make.err, "b.lay(")) << make.err;
+  EXPECT_TRUE(Contains(make.err, "parsing error: D U1")) << make.err;
+  EXPECT_EQ(BoardBytes(), board);
+  EXPECT_FALSE(Exists("b.gtl"));
+}
+
+TEST_F(MakeCli, ABinaryFileGivenAsTheBoardIsRefused) {
+  std::string bytes;
+  for (int i = 0; i < 300; ++i) bytes += static_cast<char>((i * 37) & 0xff);
+  Write("photo.brd", bytes);
+  const auto before = Names();
+  const CliResult make = RunCli("make photo.brd", dir_.Path());
+  EXPECT_EQ(make.status, 2) << make.err;
+  EXPECT_TRUE(Contains(make.err, "photo.brd")) << make.err;
+  EXPECT_EQ(Names(), before);
+  EXPECT_EQ(testing::ReadWholeFile(dir_.Path() / "photo.brd"), bytes);
+}
+
+TEST_F(MakeCli, AnOutputFolderUnderAFileIsRefusedBeforeAnythingIsWritten) {
+  CopyBlinker();
+  Write("notes.txt", "not a folder\n");
+  const auto before = Names();
+  const std::string board = BoardBytes();
+  const CliResult make = RunCli("make b.brd --outdir notes.txt/out", dir_.Path());
+  EXPECT_EQ(make.status, 3) << make.err;
+  EXPECT_TRUE(Contains(make.err, "notes.txt/out")) << make.err;
+  EXPECT_EQ(Names(), before);
+  EXPECT_EQ(BoardBytes(), board);
+}
+
+TEST_F(MakeCli, ABadTimeLimitIsRefused) {
+  CopyBlinker();
+  const CliResult make = RunCli("make b.brd --time-limit soon", dir_.Path());
+  EXPECT_EQ(make.status, 2);
+  EXPECT_TRUE(Contains(make.err, "--time-limit")) << make.err;
+}
+
+}  // namespace
+}  // namespace cuprum
