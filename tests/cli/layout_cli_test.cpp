@@ -1,31 +1,18 @@
 // layout, info --components and nets, run as a user runs them.
 #include <gtest/gtest.h>
 
-#include "support/runcli.h"
+#include "support/boardclitest.h"
 
 namespace cuprum {
 namespace {
 
 using testing::CliResult;
 using testing::RunCli;
-using testing::ScratchDir;
-using testing::WriteWholeFile;
 
-class LayoutCli : public ::testing::Test {
- protected:
-  LayoutCli()
-      : dir_(std::string("layoutcli_") +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name()) {}
-  void SetUp() override { ASSERT_EQ(RunCli("new b.brd --size 30,20", dir_.Path()).status, 0); }
-  void Write(const std::string& name, const std::string& text) {
-    WriteWholeFile(dir_.Path() / name, text);
-  }
-  ScratchDir dir_;
-};
+using LayoutCli = testing::BoardCliTest;
 
 TEST_F(LayoutCli, LaysOutTheBlinkerExampleAndSavesThePins) {
-  std::filesystem::copy_file(CUPRUM_EXAMPLES_DIR "/blinker/blinker.lay", dir_.Path() / "b.lay");
-  std::filesystem::copy_file(CUPRUM_EXAMPLES_DIR "/blinker/blinker.rou", dir_.Path() / "b.rou");
+  CopyBlinker();
   const CliResult layout = RunCli("layout b.brd", dir_.Path());
   ASSERT_EQ(layout.status, 0) << layout.err;
   EXPECT_NE(layout.out.find("8 component(s) placed"), std::string::npos);

@@ -5,33 +5,21 @@
 #include <filesystem>
 #include <set>
 
-#include "support/runcli.h"
+#include "support/boardclitest.h"
 
 namespace cuprum {
 namespace {
 
 using testing::CliResult;
 using testing::RunCli;
-using testing::ScratchDir;
 using testing::WriteWholeFile;
 
 bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
-class MakeCli : public ::testing::Test {
+class MakeCli : public testing::BoardCliTest {
  protected:
-  MakeCli()
-      : dir_(std::string("makecli_") +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name()) {}
-  void SetUp() override { ASSERT_EQ(RunCli("new b.brd --size 30,20", dir_.Path()).status, 0); }
-  void Write(const std::string& name, const std::string& text) {
-    WriteWholeFile(dir_.Path() / name, text);
-  }
-  void CopyBlinker() {
-    std::filesystem::copy_file(CUPRUM_EXAMPLES_DIR "/blinker/blinker.lay", dir_.Path() / "b.lay");
-    std::filesystem::copy_file(CUPRUM_EXAMPLES_DIR "/blinker/blinker.rou", dir_.Path() / "b.rou");
-  }
   bool Exists(const std::string& name) const {
     return std::filesystem::exists(dir_.Path() / name);
   }
@@ -43,7 +31,6 @@ class MakeCli : public ::testing::Test {
     return names;
   }
   std::string BoardBytes() const { return testing::ReadWholeFile(dir_.Path() / "b.brd"); }
-  ScratchDir dir_;
 };
 
 TEST_F(MakeCli, MakesTheBlinkerFromItsTextFilesToEveryExport) {

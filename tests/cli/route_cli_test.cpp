@@ -1,31 +1,18 @@
 // route and check, run as a user runs them.
 #include <gtest/gtest.h>
 
-#include "support/runcli.h"
+#include "support/boardclitest.h"
 
 namespace cuprum {
 namespace {
 
 using testing::CliResult;
 using testing::RunCli;
-using testing::ScratchDir;
-using testing::WriteWholeFile;
 
-class RouteCli : public ::testing::Test {
- protected:
-  RouteCli()
-      : dir_(std::string("routecli_") +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name()) {}
-  void SetUp() override { ASSERT_EQ(RunCli("new b.brd --size 30,20", dir_.Path()).status, 0); }
-  void Write(const std::string& name, const std::string& text) {
-    WriteWholeFile(dir_.Path() / name, text);
-  }
-  ScratchDir dir_;
-};
+using RouteCli = testing::BoardCliTest;
 
 TEST_F(RouteCli, RoutesTheBlinkerCompletelyAndTheCheckerAgrees) {
-  std::filesystem::copy_file(CUPRUM_EXAMPLES_DIR "/blinker/blinker.lay", dir_.Path() / "b.lay");
-  std::filesystem::copy_file(CUPRUM_EXAMPLES_DIR "/blinker/blinker.rou", dir_.Path() / "b.rou");
+  CopyBlinker();
   const CliResult route = RunCli("route b.brd", dir_.Path());
   ASSERT_EQ(route.status, 0) << route.err;
   EXPECT_NE(route.out.find("routed 7 of 7 nets"), std::string::npos) << route.out;
