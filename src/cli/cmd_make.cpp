@@ -77,6 +77,7 @@ int RunMake(const std::vector<std::string>& args) {
   request.generate = a.Has("--generate");
   request.recursive = a.Has("--recursive");
   request.needsNetlist = true;
+  request.partsMustFit = true;
   if (const auto limit = a.Value("--time-limit")) {
     const auto seconds = ParseInt(*limit, 1, 24 * 3600);
     if (!seconds) return a.Fail("--time-limit takes whole seconds from 1 to 86400, not '" + *limit + "'");
@@ -138,7 +139,8 @@ REGISTER_SUBCOMMAND(Subcommand{
     "                      text files, to DIR instead of beside the board\n"
     "Lists the files written and ends with a summary: parts placed, nets\n"
     "routed, vias, copper length, files written. Exit 0 when every net is\n"
-    "joined without shorts, 1 when nets are open or touch, 2 for bad input,\n"
+    "joined without shorts, 1 when nets are open or touch, 2 for bad input\n"
+    "(a part that does not fit the board among it; nothing is written then),\n"
     "3 when a file could not be written.",
     RunMake});
 

@@ -5,6 +5,7 @@
 
 #include "board/brddoc.h"
 #include "board/log.h"
+#include "inputadvice.h"
 #include "parts/pinoverlaps.h"
 #include "subcommand.h"
 
@@ -20,6 +21,15 @@ int RunLayout(const char* command, LayoutJob& job, bool generate, CommandOutcome
   const CommandOutcome result = generate ? OnGenerateLayout(context) : OnUseSpecifiedLayout(context);
   PrintLog(job.log);
   if (outcome != nullptr) *outcome = result;
+  // The readers take a word where a number is due as 0 and go on; a board
+  // made of such guesses is not what the user wrote, and whatever the log
+  // says after it follows from the guess.
+  const bool partsWords = ReportNumberErrors(command, result.partsSource, result.partsNumberErrors);
+  const bool netlistWords = ReportNumberErrors(
+      command, job.board.GetRoutePath(job.platform), result.netlistNumberErrors);
+  if (partsWords || netlistWords) return EXIT_BAD_INPUT;
+  AdviseOnLog(command, job.log.ReadText(), job.board, result.rejectedParts);
+  ReportRejectedParts(command, result.partsSource, result.rejectedParts, job.board);
   if (result.Ok()) {
     // Two pins in one cell join their nets without a trace; say so.
     for (const PinOverlap& overlap : FindPinOverlaps(job.board))

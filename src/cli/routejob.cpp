@@ -9,6 +9,7 @@
 #include "board/log.h"
 #include "boardloading.h"
 #include "cliplatform.h"
+#include "inputadvice.h"
 #include "layoutjob.h"
 #include "route/connectivitycheck.h"
 #include "subcommand.h"
@@ -30,8 +31,10 @@ int LayOutRouteAndSave(const char* command, const std::filesystem::path& path,
   LogFile log;
   FieldReader reader(platform);
   LayoutJob job{board, platform, log, reader};
-  const int laidOut = RunLayout(command, job, request.generate);
+  CommandOutcome laidOutcome;
+  const int laidOut = RunLayout(command, job, request.generate, &laidOutcome);
   if (laidOut == EXIT_BAD_INPUT || laidOut == EXIT_IO_ERROR) return laidOut;
+  if (request.partsMustFit && laidOutcome.rejectedComponents > 0) return EXIT_BAD_INPUT;
   if (const std::filesystem::path nets = board.GetRoutePath(platform);
       request.needsNetlist && !IsRegularFile(nets)) {
     std::fprintf(stderr, "cuprum-cli %s: %s: no such netlist; list the board's nets there\n",
@@ -51,6 +54,9 @@ int LayOutRouteAndSave(const char* command, const std::filesystem::path& path,
       request.recursive ? OnRouteRecursive(context, options) : OnRoute(context, options);
   platform.EndProgress();
   PrintLog(log);
+  if (ReportNumberErrors(command, board.GetRoutePath(platform), routed.netlistNumberErrors))
+    return EXIT_BAD_INPUT;
+  AdviseOnLog(command, log.ReadText(), board, laidOutcome.rejectedParts);
   if (routed.status == CommandStatus::RouteFileError) {
     if (log.ReadText().empty())
       std::fprintf(stderr, "cuprum-cli %s: %s holds no net of two or more pins\n", command,

@@ -19,6 +19,9 @@ struct RouteRequest {
   // Without a .rou file there is nothing to route; with this set that is bad
   // input rather than a board done.
   bool needsNetlist = false;
+  // A part left off the board makes every file after it wrong; with this set
+  // that is bad input and nothing is routed or saved.
+  bool partsMustFit = false;
 };
 
 struct RouteSummary {

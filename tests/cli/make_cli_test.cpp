@@ -107,6 +107,7 @@ TEST_F(MakeCli, ABoardWithoutPartsFileIsRefusedAndNothingWritten) {
   const CliResult make = RunCli("make b.brd", dir_.Path());
   EXPECT_EQ(make.status, 2) << make.err;
   EXPECT_TRUE(Contains(make.err, "b.lay") || Contains(make.err, "b.prt")) << make.err;
+  EXPECT_TRUE(Contains(make.err, "hint: write the parts layout (.lay")) << make.err;
   EXPECT_EQ(Names(), before);
   EXPECT_EQ(BoardBytes(), board);
 }
@@ -127,6 +128,7 @@ TEST_F(MakeCli, ANetlistNamingAnUnknownPartNamesFileAndLine) {
   EXPECT_NE(make.status, 0);
   EXPECT_TRUE(Contains(make.err, "b.rou(2)")) << make.err;
   EXPECT_TRUE(Contains(make.err, "R9 not found")) << make.err;
+  EXPECT_TRUE(Contains(make.err, "add C R9 to the parts file or mend the name")) << make.err;
   // The board file is left as it was, and nothing is exported.
   EXPECT_EQ(BoardBytes(), board);
   EXPECT_FALSE(Exists("b.gtl"));
@@ -139,15 +141,24 @@ TEST_F(MakeCli, APinOutOfRangeNamesFileAndLine) {
   EXPECT_NE(make.status, 0);
   // The message gives the pin's index from 0, whatever the pin base.
   EXPECT_TRUE(Contains(make.err, "b.rou(5) : error: C R2 pin 2 out of range")) << make.err;
+  EXPECT_TRUE(Contains(make.err, "R2's pins are 1 to 2")) << make.err;
   EXPECT_FALSE(Exists("b.gtl"));
 }
 
 TEST_F(MakeCli, APartOffTheBoardIsNamed) {
   Write("b.lay", "C R1 5 5 4 L\nC R2 28 10 4 L\n");
   Write("b.rou", "C R1 1\nC R1 2\nN A\n");
+  const std::string board = BoardBytes();
   const CliResult make = RunCli("make b.brd", dir_.Path());
-  EXPECT_NE(make.status, 0);
+  EXPECT_EQ(make.status, 2);
   EXPECT_TRUE(Contains(make.err, "Component did not fit in current Board size: R2")) << make.err;
+  EXPECT_TRUE(Contains(make.err, "b.lay(2): R2 does not fit on the board: every pin must lie at "
+                                 "X 1 to 29 and Y 1 to 19"))
+      << make.err;
+  EXPECT_TRUE(Contains(make.err, "options b.brd --size X,Y")) << make.err;
+  // A board without the part would be the wrong board: nothing is written.
+  EXPECT_FALSE(Exists("b.gtl"));
+  EXPECT_EQ(BoardBytes(), board);
 }
 
 TEST_F(MakeCli, ATypoInAPartsRecordNamesFileAndLine) {
@@ -159,8 +170,32 @@ TEST_F(MakeCli, ATypoInAPartsRecordNamesFileAndLine) {
   EXPECT_EQ(make.status, 2) << make.err;
   EXPECT_TRUE(Contains(make.err, "b.lay(")) << make.err;
   EXPECT_TRUE(Contains(make.err, "parsing error: D U1")) << make.err;
+  EXPECT_TRUE(Contains(make.err, "it reads D NAME X Y PINS WIDTH DIRECTION")) << make.err;
   EXPECT_EQ(BoardBytes(), board);
   EXPECT_FALSE(Exists("b.gtl"));
+}
+
+TEST_F(MakeCli, AWordWhereANumberIsDueIsBadInputNamedByLine) {
+  // The readers would take "four" as 0 and make a resistor with both pins in
+  // one cell; the tool refuses instead of routing that.
+  Write("b.lay", "C R1 5 5 4 L\nC R2 5 10 four L\n");
+  Write("b.rou", "C R1 1\nC R2 1\nN A\n");
+  const auto before = Names();
+  const std::string board = BoardBytes();
+  const CliResult parts = RunCli("make b.brd", dir_.Path());
+  EXPECT_EQ(parts.status, 2) << parts.err;
+  EXPECT_TRUE(Contains(parts.err, "b.lay(2): \"four\" stands where a number is due")) << parts.err;
+  EXPECT_EQ(Names(), before);
+  EXPECT_EQ(BoardBytes(), board);
+
+  Write("b.lay", "C R1 5 5 4 L\nC R2 5 10 4 L\n");
+  Write("b.rou", "C R1 1\nC R2 1\nN A\nC R1 2\nC R2 two\nN B\n");
+  const CliResult netlist = RunCli("make b.brd", dir_.Path());
+  EXPECT_EQ(netlist.status, 2) << netlist.err;
+  EXPECT_TRUE(Contains(netlist.err, "b.rou(5): \"two\" stands where a number is due"))
+      << netlist.err;
+  EXPECT_EQ(Names(), before);
+  EXPECT_EQ(BoardBytes(), board);
 }
 
 TEST_F(MakeCli, ABinaryFileGivenAsTheBoardIsRefused) {

@@ -83,5 +83,15 @@ TEST_F(RouteCli, BadArgumentsAndBrokenNetlistsAreBadInput) {
   EXPECT_NE(route.err.find("Route Failed: Error in Route File"), std::string::npos);
 }
 
+TEST_F(RouteCli, ANetlistNamingAPartLeftOffTheBoardSaysSo) {
+  Write("b.lay", "C R1 5 5 4 L\nC R2 28 10 4 L\n");
+  Write("b.rou", "C R1 1\nC R2 1\nN A\n");
+  const testing::CliResult route = testing::RunCli("route b.brd", dir_.Path());
+  EXPECT_EQ(route.status, 2);
+  EXPECT_NE(route.err.find("R2 was left off the board"), std::string::npos) << route.err;
+  // Not the advice for a name the parts file lacks.
+  EXPECT_EQ(route.err.find("add C R2"), std::string::npos) << route.err;
+}
+
 }  // namespace
 }  // namespace cuprum

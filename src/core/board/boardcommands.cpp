@@ -42,13 +42,16 @@ CommandOutcome RunPartsFile(BoardCommandContext& context, const std::filesystem:
                             LayoutMode mode) {
   CommandOutcome outcome;
   auto log = OpenLogForWriting(context);
-  if (!log) return {CommandStatus::LogUnavailable};
+  if (!log) return Outcome(CommandStatus::LogUnavailable);
   context.board.DeleteContents();
   PartsFileReport report;
   const int parsed =
       ReadPartsFile(*log, context.board, source, mode, context.platform, context.reader, &report);
   log->Close();
+  outcome.partsSource = source;
   outcome.rejectedComponents = report.rejected;
+  outcome.rejectedParts = std::move(report.rejectedParts);
+  outcome.partsNumberErrors = std::move(report.numberErrors);
   if (parsed == 0) {
     context.platform.MessageBox(PARTS_ERROR_MESSAGE, LAYOUT_FAILED_CAPTION, MessageIcon::Error,
                                 MessageButtons::Ok);
@@ -56,14 +59,17 @@ CommandOutcome RunPartsFile(BoardCommandContext& context, const std::filesystem:
     outcome.status = CommandStatus::PartsError;
     return outcome;
   }
-  const CommandOutcome post = PostLayout(context, mode == LayoutMode::Generated);
+  CommandOutcome post = PostLayout(context, mode == LayoutMode::Generated);
   outcome.status = post.status;
+  outcome.netlistNumberErrors = std::move(post.netlistNumberErrors);
   return outcome;
 }
 
 // Reads the .rou file into the board's net list with a fresh log. On failure
-// the wait cursor goes off and the user is told; the status says why.
-CommandStatus ReadNetlistStep(BoardCommandContext& context, const std::filesystem::path& route) {
+// the wait cursor goes off and the user is told; the status says why. The
+// number fields that were words are copied to `numberErrors`.
+CommandStatus ReadNetlistStep(BoardCommandContext& context, const std::filesystem::path& route,
+                              std::vector<IntegerSyntaxError>& numberErrors) {
   CBrdDoc& board = context.board;
   Platform& platform = context.platform;
   auto log = OpenLogForWriting(context);
@@ -73,6 +79,7 @@ CommandStatus ReadNetlistStep(BoardCommandContext& context, const std::filesyste
   }
   const int nets = ReadRouteNetlist(board, *log, route, board.PinIndexBase(), context.reader);
   log->Close();
+  numberErrors = context.reader.IntegerSyntaxErrors();
   if (nets == 0) {
     platform.SetWaitCursor(false);
     platform.MessageBox(ROUTE_FILE_ERROR_MESSAGE, ROUTE_FAILED_CAPTION, MessageIcon::Error,
@@ -94,9 +101,10 @@ CommandOutcome RouteCommand(BoardCommandContext& context, const RouteOptions& op
   platform.SetWaitCursor(true);
 
   const std::filesystem::path route = board.GetRoutePath(platform);
+  CommandOutcome outcome;
   if (IsRegularFile(route)) {
-    if (const CommandStatus read = ReadNetlistStep(context, route); read != CommandStatus::Done)
-      return {read};
+    outcome.status = ReadNetlistStep(context, route, outcome.netlistNumberErrors);
+    if (outcome.status != CommandStatus::Done) return outcome;
   }
 
   if (!board.GetNetList().Empty()) {
@@ -104,7 +112,7 @@ CommandOutcome RouteCommand(BoardCommandContext& context, const RouteOptions& op
     auto log = OpenLogForWriting(context);
     if (!log) {
       platform.SetWaitCursor(false);
-      return {CommandStatus::LogUnavailable};
+      return Outcome(CommandStatus::LogUnavailable);
     }
     int failed = 0;
     bool outOfMemory = false;
@@ -121,7 +129,6 @@ CommandOutcome RouteCommand(BoardCommandContext& context, const RouteOptions& op
     if (outOfMemory || failed != 0) {
       platform.SetWaitCursor(false);
       platform.ShowLogAtError(context.log.Path());
-      CommandOutcome outcome;
       outcome.status = outOfMemory ? CommandStatus::OutOfMemory : CommandStatus::Incomplete;
       outcome.failedNets = outOfMemory ? 0 : failed;
       return outcome;
@@ -130,7 +137,7 @@ CommandOutcome RouteCommand(BoardCommandContext& context, const RouteOptions& op
   board.SetModifiedFlag();
   platform.RepaintViews(board);
   platform.SetWaitCursor(false);
-  return {};
+  return outcome;
 }
 
 }  // namespace
@@ -170,7 +177,7 @@ CommandOutcome OnUseSpecifiedLayout(BoardCommandContext& context) {
   SaveBoardIfModified(context);
   SaveAllModified(context);
   const std::filesystem::path layout = context.board.GetLayoutPath(context.platform);
-  if (layout.empty()) return {CommandStatus::Cancelled};
+  if (layout.empty()) return Outcome(CommandStatus::Cancelled);
   if (!IsRegularFile(layout) && IsRegularFile(context.board.GetPartsPath(context.platform)))
     return OnGenerateLayout(context);
   return RunPartsFile(context, layout, LayoutMode::Specified);
@@ -180,7 +187,7 @@ CommandOutcome OnGenerateLayout(BoardCommandContext& context) {
   SaveBoardIfModified(context);
   SaveAllModified(context);
   const std::filesystem::path layout = context.board.GetLayoutPath(context.platform);
-  if (layout.empty()) return {CommandStatus::Cancelled};
+  if (layout.empty()) return Outcome(CommandStatus::Cancelled);
   const std::filesystem::path source =
       PartsSourcePath(layout, context.board.GetPartsPath(context.platform));
   return RunPartsFile(context, source, LayoutMode::Generated);
@@ -192,10 +199,14 @@ CommandOutcome PostLayout(BoardCommandContext& context, bool generated) {
   platform.SetWaitCursor(true);
 
   const std::filesystem::path route = board.GetRoutePath(platform);
+  CommandOutcome outcome;
   if (generated && IsRegularFile(route)) {
     PlaceInSlots(board, nullptr);
-    if (const CommandStatus read = ReadNetlistStep(context, route); read != CommandStatus::Done)
-      return {read};
+    const CommandStatus read = ReadNetlistStep(context, route, outcome.netlistNumberErrors);
+    if (read != CommandStatus::Done) {
+      outcome.status = read;
+      return outcome;
+    }
     const PlacementOrder order = ComputePlacementOrder(board);
     // Back to the origin, so the ordered pass places them afresh.
     ReturnToOrigin(board);
@@ -214,7 +225,7 @@ CommandOutcome PostLayout(BoardCommandContext& context, bool generated) {
   board.SetModifiedFlag();
   platform.RepaintViews(board);
   platform.SetWaitCursor(false);
-  return {};
+  return outcome;
 }
 
 }  // namespace cuprum

@@ -6,7 +6,10 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
+#include "board/fieldreader.h"
+#include "parts/partsfile.h"
 #include "route/routeoptions.h"
 
 namespace cuprum {
@@ -44,8 +47,21 @@ struct CommandOutcome {
   CommandStatus status = CommandStatus::Done;
   int rejectedComponents = 0;  // left off the board as not fitting
   int failedNets = 0;          // nets the router left incomplete
+  // What front ends need to point at the line to mend: the parts file read
+  // (empty when none was), the parts it left off the board, and the number
+  // fields of the parts file and of the netlist that were words.
+  std::filesystem::path partsSource;
+  std::vector<RejectedPart> rejectedParts;
+  std::vector<IntegerSyntaxError> partsNumberErrors;
+  std::vector<IntegerSyntaxError> netlistNumberErrors;
   [[nodiscard]] bool Ok() const { return status == CommandStatus::Done; }
 };
+
+inline CommandOutcome Outcome(CommandStatus status) {
+  CommandOutcome outcome;
+  outcome.status = status;
+  return outcome;
+}
 
 // The parts source of a layout: the .lay file if it is a file, else the
 // .prt file if it is one, else the .lay name.

@@ -35,6 +35,7 @@ void FieldReader::Reset() {
   buffer_.fill('\0');
   buffer_[0] = '\n';
   atEnd_ = false;
+  syntaxErrors_.clear();
 }
 
 FieldReader::Fetch FieldReader::PrepareLine(std::FILE* stream, bool mayReadNextLine) {
@@ -138,8 +139,10 @@ int FieldReader::ReadIntField(std::FILE* stream, int& value) {
   if (ReadFieldAcrossLines(stream, field, found) == 0) return 0;
   if (!found) return 1;
   value = ToInt(field);
-  if (IsLetter(field[0]))
+  if (IsLetter(field[0])) {
+    if (syntaxErrors_.size() < MAX_KEPT_SYNTAX_ERRORS) syntaxErrors_.push_back({lineNumber_, field});
     platform_.MessageBox(INTEGER_SYNTAX_ERROR, APP_CAPTION, MessageIcon::Error);
+  }
   return 1;
 }
 

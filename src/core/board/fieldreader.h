@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace cuprum {
 
@@ -18,13 +19,25 @@ constexpr std::size_t MAX_FIELD_LENGTH = 63;
 constexpr std::size_t LINE_BUFFER_SIZE = 256;
 
 constexpr const char* INTEGER_SYNTAX_ERROR = "syntax error: expected integer, found string";
+// At most this many number-field errors are kept per file; a file of
+// nothing but words would otherwise fill memory with them.
+constexpr std::size_t MAX_KEPT_SYNTAX_ERRORS = 64;
+
+// A field that stands where a number is due but starts with a letter: the
+// reader takes it as 0 and goes on, and keeps where it was for front ends
+// that want to name the line.
+struct IntegerSyntaxError {
+  std::int32_t line = 0;
+  std::string field;
+};
 
 class FieldReader {
  public:
   // Message boxes the readers raise go to the platform.
   explicit FieldReader(Platform& platform);
 
-  // Starts a new file: line number 0, and the first call reads line 1.
+  // Starts a new file: line number 0, the first call reads line 1, and no
+  // syntax errors are on record.
   void Reset();
 
   // The next letter of the file, passing over everything else; 0 on a read
@@ -45,6 +58,11 @@ class FieldReader {
   void SetLineNumber(std::int32_t line) { lineNumber_ = line; }
   // True once a line was wanted and the file had none left.
   [[nodiscard]] bool AtEnd() const { return atEnd_; }
+  // The number fields of the current file that started with a letter, in
+  // the order read (the first MAX_KEPT_SYNTAX_ERRORS of them).
+  [[nodiscard]] const std::vector<IntegerSyntaxError>& IntegerSyntaxErrors() const {
+    return syntaxErrors_;
+  }
 
  private:
   enum class Fetch { Ready, End, Error };
@@ -62,6 +80,7 @@ class FieldReader {
   // One byte more than a line piece so that a comment cut ("\n\0") always fits.
   std::array<char, LINE_BUFFER_SIZE + 1> buffer_{};
   bool atEnd_ = false;
+  std::vector<IntegerSyntaxError> syntaxErrors_;
 };
 
 }  // namespace cuprum

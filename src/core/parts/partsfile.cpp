@@ -202,8 +202,10 @@ PartsParser::Step PartsParser::ReadRecord(char letter, PartsFileReport& report) 
   ++report.components;
   const PinPoint position{MakeGridPoint(column_, row_, side_), CELL_HOLE};
   if (PlaceComponent(std::move(component), position, direction, board_, mode_, platform_) ==
-      nullptr)
+      nullptr) {
     ++report.rejected;
+    report.rejectedParts.push_back({name, reader_.LineNumber()});
+  }
   return Step::Ok;
 }
 
@@ -244,7 +246,9 @@ int ReadPartsFile(LogStream& log, CBrdDoc& board, const std::filesystem::path& p
   try {
     PartsParser parser(log, board, path, mode, platform, reader, file.get(),
                        kind == FileKind::PartsList);
-    return parser.Run(out);
+    const int result = parser.Run(out);
+    out.numberErrors = reader.IntegerSyntaxErrors();
+    return result;
   } catch (const std::bad_alloc&) {
     log.Printf("%s", LOG_OUT_OF_MEMORY);
     return 0;

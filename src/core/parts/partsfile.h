@@ -3,7 +3,12 @@
 // slots are planned once the whole file is read.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <string>
+#include <vector>
+
+#include "board/fieldreader.h"
 
 #include "parts/layoutmode.h"
 
@@ -27,10 +32,20 @@ constexpr int MAX_PARTS_FILE_PIN_COUNT = 1160;
 // error.
 constexpr int MAX_PARTS_FILE_WIDTH = 255;
 
+// A component left off the board, and the line of the parts file its
+// record ended on.
+struct RejectedPart {
+  std::string name;
+  std::int32_t line = 0;
+};
+
 struct PartsFileReport {
   int components = 0;  // records read into components
   int rejected = 0;    // components left off the board as not fitting
   int toArrange = 0;   // components the generated layout arranges
+  std::vector<RejectedPart> rejectedParts;
+  // Number fields that started with a letter and were read as 0.
+  std::vector<IntegerSyntaxError> numberErrors;
 };
 
 // Returns 1 for success and 0 for failure (the reason is in the log). Files

@@ -120,6 +120,29 @@ TEST_F(LayoutCommands, BrokenNetlistDuringAGeneratedLayoutIsARouteFileError) {
   EXPECT_FALSE(platform_.WaitCursorOn());
 }
 
+TEST_F(LayoutCommands, TheOutcomeNamesTheLinesToMendInBothFiles) {
+  // A generated layout reads the netlist after the parts list, through the
+  // same reader; the parts list's words must survive that second read.
+  Write("board.prt", "C R1 four\nC R2 4\n");
+  Write("board.rou", "C R1 1\nC R2 one\nN X\n");
+  const CommandOutcome outcome = OnGenerateLayout(context_);
+  EXPECT_EQ(outcome.partsSource, dir_.Path() / "board.prt");
+  ASSERT_EQ(outcome.partsNumberErrors.size(), 1U);
+  EXPECT_EQ(outcome.partsNumberErrors[0].line, 1);
+  EXPECT_EQ(outcome.partsNumberErrors[0].field, "four");
+  ASSERT_EQ(outcome.netlistNumberErrors.size(), 1U);
+  EXPECT_EQ(outcome.netlistNumberErrors[0].line, 2);
+
+  Write("board.lay", "C R1 5 5 4 L\nP GND 70 5 B\n");
+  const CommandOutcome specified = OnUseSpecifiedLayout(context_);
+  EXPECT_EQ(specified.partsSource, dir_.Path() / "board.lay");
+  EXPECT_TRUE(specified.partsNumberErrors.empty());
+  ASSERT_EQ(specified.rejectedParts.size(), 1U);
+  EXPECT_EQ(specified.rejectedParts[0].name, "GND");
+  EXPECT_EQ(specified.rejectedParts[0].line, 2);
+  EXPECT_EQ(specified.rejectedComponents, 1);
+}
+
 TEST_F(LayoutCommands, UnwritableLogIsReportedWithItsPath) {
   LogFile badLog(dir_.Path() / "missing-folder" / "BRD1.LOG");
   BoardCommandContext context{board_, platform_, badLog, reader_};
@@ -185,6 +208,16 @@ TEST_F(RouteCommands, RoutesTheNetsAndRedrawsTheBoard) {
   EXPECT_TRUE(platform_.shownLogs.empty());
   EXPECT_TRUE(CanRoute(board_));
   EXPECT_FALSE(CanRoute(CBrdDoc{}));
+}
+
+TEST_F(RouteCommands, WordsForPinNumbersComeBackWithTheOutcome) {
+  Write("board.lay", "C R1 5 5 4 L\nC R2 5 10 4 L\n");
+  Write("board.rou", "C R1 2\nC R2 2\nN X\nC R1 1 ; fine\nC R2 x1\nN Y\n");
+  ASSERT_TRUE(OnUseSpecifiedLayout(context_).Ok());
+  const CommandOutcome outcome = OnRoute(context_);
+  ASSERT_EQ(outcome.netlistNumberErrors.size(), 1U);
+  EXPECT_EQ(outcome.netlistNumberErrors[0].line, 5);
+  EXPECT_EQ(outcome.netlistNumberErrors[0].field, "x1");
 }
 
 TEST_F(RouteCommands, IncompleteNetsShowTheLogAndLeaveTheBoardUnmarked) {

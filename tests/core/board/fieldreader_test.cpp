@@ -123,6 +123,26 @@ TEST_F(FieldReaders, IntegerFieldsConvertLikeTheStandardConversion) {
   EXPECT_TRUE(reader.AtEnd());
 }
 
+TEST_F(FieldReaders, WordsWhereNumbersAreDueAreKeptWithTheirLineUntilTheNextFile) {
+  TextStream in("1 2\nthree 4\n5 six\n");
+  int value = 0;
+  for (int i = 0; i < 6; ++i) ASSERT_EQ(reader.ReadIntField(in.get(), value), 1);
+  ASSERT_EQ(reader.IntegerSyntaxErrors().size(), 2U);
+  EXPECT_EQ(reader.IntegerSyntaxErrors()[0].line, 2);
+  EXPECT_EQ(reader.IntegerSyntaxErrors()[0].field, "three");
+  EXPECT_EQ(reader.IntegerSyntaxErrors()[1].line, 3);
+  EXPECT_EQ(reader.IntegerSyntaxErrors()[1].field, "six");
+  reader.Reset();
+  EXPECT_TRUE(reader.IntegerSyntaxErrors().empty());
+
+  // A file of nothing but words keeps a bounded record of them.
+  std::string words;
+  for (int i = 0; i < 200; ++i) words += "w\n";
+  TextStream many(words);
+  for (int i = 0; i < 200; ++i) ASSERT_EQ(reader.ReadIntField(many.get(), value), 1);
+  EXPECT_EQ(reader.IntegerSyntaxErrors().size(), MAX_KEPT_SYNTAX_ERRORS);
+}
+
 TEST_F(FieldReaders, LastLineWithoutALineBreakIsStillRead) {
   TextStream in("D U1 14\nR 5 7");
   EXPECT_EQ(reader.ReadRecordLetter(in.get()), 'D');

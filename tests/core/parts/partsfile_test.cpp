@@ -126,6 +126,21 @@ TEST_F(PartsFile, PartsOffTheBoardAreRejectedOneMessageEach) {
   EXPECT_EQ(platform_.messages[1].text, "U9");
   EXPECT_EQ(report_.rejected, 2);
   EXPECT_TRUE(log_.Text().empty());
+  // Each rejected part is named with the line its record stands on.
+  ASSERT_EQ(report_.rejectedParts.size(), 2U);
+  EXPECT_EQ(report_.rejectedParts[0].name, "A");
+  EXPECT_EQ(report_.rejectedParts[0].line, 1);
+  EXPECT_EQ(report_.rejectedParts[1].name, "U9");
+  EXPECT_EQ(report_.rejectedParts[1].line, 3);
+}
+
+TEST_F(PartsFile, AWordForANumberIsReadAsZeroAndReportedWithItsLine) {
+  ASSERT_EQ(Read("b.lay", "C R1 5 5 4 L\nC R2 5 ten 4 L\n", LayoutMode::Specified), 1);
+  ASSERT_EQ(board_.Items().size(), 2U);
+  ASSERT_EQ(report_.numberErrors.size(), 1U);
+  EXPECT_EQ(report_.numberErrors[0].line, 2);
+  EXPECT_EQ(report_.numberErrors[0].field, "ten");
+  EXPECT_EQ(platform_.messages.at(0).text, "syntax error: expected integer, found string");
 }
 
 TEST_F(PartsFile, EmptyFilesSucceedInBothModes) {
