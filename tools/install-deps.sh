@@ -3,12 +3,12 @@
 # Usage: tools/install-deps.sh [build|test]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
+# Qt's Gui module draws the board pictures of make and render.
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev)
 if [[ "${1:-build}" == test ]]; then
   # clang for the fuzz targets and clang-tidy; real readers of the exported
-  # files: gerbv (Gerber, Excellon), ezdxf (DXF), openscad (OpenSCAD); Qt's
-  # Gui module for the board pictures of the render command.
-  packages+=(clang clang-tidy libclang-rt-14-dev gerbv python3-ezdxf openscad qt6-base-dev)
+  # files: gerbv (Gerber, Excellon), ezdxf (DXF), openscad (OpenSCAD).
+  packages+=(clang clang-tidy libclang-rt-14-dev gerbv python3-ezdxf openscad)
 fi
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds cuprum-cli and runs the main job on the bundled 8-bit ISA card: a new
-# board, its parts laid out from the .lay file and routed from the .rou
-# netlist, the result checked, and the manufacturing files written.
+# Builds cuprum-cli and runs the main job on the bundled 8-bit ISA card: from
+# its parts layout and netlist to a routed, checked board, its manufacturing
+# files and pictures, in one `make`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh build
@@ -14,7 +14,5 @@ rm -rf "$out"
 mkdir -p "$out"
 cp examples/isa8/isa8.lay examples/isa8/isa8.rou "$out/"
 "$cli" new "$out/isa8.brd" --size 64,40
-"$cli" route "$out/isa8.brd"
-"$cli" check "$out/isa8.brd"
-"$cli" export "$out/isa8.brd"
-echo "The board and its files are in $out/"
+"$cli" make "$out/isa8.brd"
+echo "The board, its files and its pictures (isa8_overlay.png) are in $out/"

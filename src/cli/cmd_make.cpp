@@ -1,5 +1,5 @@
 // cuprum-cli make: the whole job in one command, from the text files beside a
-// board to a routed, checked board and every manufacturing file.
+// board to a routed, checked board, every manufacturing file and pictures.
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -12,6 +12,7 @@
 #include "board/boardstatistics.h"
 #include "board/brddoc.h"
 #include "boardloading.h"
+#include "boardpictures.h"
 #include "export/exportcommands.h"
 #include "export/modelexportcommands.h"
 #include "parts/component.h"
@@ -58,6 +59,41 @@ int CopyTextFiles(const std::filesystem::path& board, const std::filesystem::pat
     ++copied;
   }
   return copied;
+}
+
+// Pixels per grid cell in the pictures: copper two pixels wide, legible
+// without zooming on the largest board (1161 x 1449 pixels).
+constexpr int MAKE_PICTURE_SCALE = 9;
+
+// Pictures of the routed board beside its exports: each side alone and the
+// two overlaid. Returns the number written, or -1 (with a message) when one
+// could not be written.
+int WritePictures(const CBrdDoc& board) {
+  if (!CanDrawPictures()) {
+    std::fprintf(stderr, "cuprum-cli make: no pictures: this cuprum-cli was built without Qt\n");
+    return 0;
+  }
+  struct Picture {
+    PictureKind kind;
+    const char* suffix;
+  };
+  const std::filesystem::path& path = board.PathName();
+  int written = 0;
+  for (const Picture& picture : {Picture{PictureKind::BottomSide, "_bottom.png"},
+                                 Picture{PictureKind::TopSide, "_top.png"},
+                                 Picture{PictureKind::Overlay, "_overlay.png"}}) {
+    const std::filesystem::path file =
+        path.parent_path() / (path.stem().string() + picture.suffix);
+    const FileResult result =
+        WriteBoardPicture(board, board.Items(), {picture.kind, MAKE_PICTURE_SCALE}, file);
+    if (!result.ok) {
+      std::fprintf(stderr, "cuprum-cli make: %s: %s\n", file.c_str(), result.error.c_str());
+      return -1;
+    }
+    std::printf("%s\n", file.c_str());
+    ++written;
+  }
+  return written;
 }
 
 // Reserved locations are items of the board but no parts of it.
@@ -121,6 +157,10 @@ int RunMake(const std::vector<std::string>& args) {
     }
   }
 
+  const int pictures = WritePictures(board);
+  if (pictures < 0) return EXIT_IO_ERROR;
+  written += pictures;
+
   std::printf("%d parts placed, routed %d of %d nets (%d open, %d shorts), %d vias, "
               "%.1f inches of copper, %d files written\n",
               CountParts(board), summary.routedNets, summary.totalNets,
@@ -131,12 +171,14 @@ int RunMake(const std::vector<std::string>& args) {
 
 REGISTER_SUBCOMMAND(Subcommand{
     "make", "make BOARD.brd [--generate] [--recursive] [--time-limit S] [--outdir DIR]",
-    "Lay out, route, save, check and export a board in one go.",
+    "Lay out, route, save, check, export and picture a board in one go.",
     "  --generate          lay the board out by the generated layout\n"
     "  --recursive         search for an order of nets in which every net fits\n"
     "  --time-limit S      stop routing after S seconds\n"
     "  --outdir DIR        write the exports, and a copy of the board and its\n"
     "                      text files, to DIR instead of beside the board\n"
+    "Writes PNG pictures of each side and of both overlaid (NAME_bottom.png,\n"
+    "NAME_top.png, NAME_overlay.png) beside the exports.\n"
     "Lists the files written and ends with a summary: parts placed, nets\n"
     "routed, vias, copper length, files written. Exit 0 when every net is\n"
     "joined without shorts, 1 when nets are open or touch, 2 for bad input\n"

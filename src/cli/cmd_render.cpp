@@ -1,7 +1,4 @@
 // cuprum-cli render: a picture of the board as its view draws it.
-#include <QBuffer>
-#include <QByteArray>
-#include <QImage>
 #include <cstdio>
 #include <string>
 
@@ -11,7 +8,7 @@
 #include "board/fieldreader.h"
 #include "board/log.h"
 #include "boardloading.h"
-#include "boardpainter.h"
+#include "boardpictures.h"
 #include "layoutjob.h"
 #include "platform/fileio.h"
 #include "platform/stderrplatform.h"
@@ -24,18 +21,24 @@ int RunRender(const std::vector<std::string>& args) {
   // "-o FILE" is the usual spelling for an output; the reader knows --output.
   std::vector<std::string> words;
   for (const std::string& word : args) words.push_back(word == "-o" ? "--output" : word);
-  const Arguments a("render", words, {"--overlay", "--generate"}, {"--scale", "--output"});
+  const Arguments a("render", words, {"--overlay", "--generate"}, {"--scale", "--output", "--side"});
   if (!a.Ok()) return a.Fail(a.Error());
   if (a.Positional().size() != 1) return a.Fail("expects one board file name (see --help)");
   const auto output = a.Value("--output");
   if (!output || output->empty()) return a.Fail("needs -o FILE.png, the picture to write");
-  view::BoardPictureStyle style;
-  style.overlay = a.Has("--overlay");
+  PictureRequest request;
+  if (a.Has("--overlay")) request.kind = PictureKind::Overlay;
+  if (const auto side = a.Value("--side")) {
+    if (a.Has("--overlay")) return a.Fail("--side shows one side; --overlay shows both");
+    if (*side == "top") request.kind = PictureKind::TopSide;
+    else if (*side == "bottom") request.kind = PictureKind::BottomSide;
+    else return a.Fail("--side takes top or bottom, not '" + *side + "'");
+  }
   if (const auto scale = a.Value("--scale")) {
     const auto value = ParseInt(*scale, 3, 31);
     if (!value || *value % 2 == 0)
       return a.Fail("--scale takes an odd number of pixels from 3 to 31, not '" + *scale + "'");
-    style.scale = *value;
+    request.scale = *value;
   }
   const std::filesystem::path path = a.Positional()[0];
   CBrdDoc board;
@@ -54,16 +57,7 @@ int RunRender(const std::vector<std::string>& args) {
     if (laidOut == EXIT_BAD_INPUT || laidOut == EXIT_IO_ERROR) return laidOut;
   }
 
-  const QImage image = view::RenderBoard(board, parts.Items(), style);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) {
-    std::fprintf(stderr, "cuprum-cli render: cannot encode the picture as PNG\n");
-    return EXIT_IO_ERROR;
-  }
-  const FileResult written = WriteFileAtomically(
-      *output, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  const FileResult written = WriteBoardPicture(board, parts.Items(), request, *output);
   if (!written.ok) {
     std::fprintf(stderr, "cuprum-cli render: %s: %s\n", output->c_str(), written.error.c_str());
     return EXIT_IO_ERROR;
@@ -73,11 +67,12 @@ int RunRender(const std::vector<std::string>& args) {
 }
 
 REGISTER_SUBCOMMAND(Subcommand{
-    "render", "render BOARD.brd [--overlay] [--scale N] [--generate] -o FILE.png",
+    "render", "render BOARD.brd [--overlay | --side top|bottom] [--scale N] [--generate] -o FILE.png",
     "Draw the board as a PNG picture: bottom copper red, top blue, outlines green.",
     "  -o FILE.png   the picture to write\n"
     "  --overlay     both sides in one picture (else the top side above the\n"
     "                bottom side, mirrored)\n"
+    "  --side S      one side alone, top or bottom, seen from the component side\n"
     "  --scale N     pixels per grid cell, odd, 3 to 31 (5 without it)\n"
     "  --generate    lay the parts out by the generated layout for their outlines\n"
     "The part outlines come from the board's parts file when there is one.",

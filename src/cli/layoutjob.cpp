@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "board/brddoc.h"
 #include "board/log.h"
@@ -32,12 +33,18 @@ int RunLayout(const char* command, LayoutJob& job, bool generate, CommandOutcome
   ReportRejectedParts(command, result.partsSource, result.rejectedParts, job.board);
   if (result.Ok()) {
     // Two pins in one cell join their nets without a trace; say so.
-    for (const PinOverlap& overlap : FindPinOverlaps(job.board))
+    const std::vector<PinOverlap> overlaps = FindPinOverlaps(job.board);
+    for (const PinOverlap& overlap : overlaps)
       std::fprintf(stderr,
                    "cuprum-cli %s: warning: %s and %s share column %d, row %d: their nets are "
                    "joined there\n",
                    command, overlap.first.c_str(), overlap.second.c_str(), overlap.at.x,
                    overlap.at.y);
+    if (!overlaps.empty())
+      std::fprintf(stderr,
+                   "cuprum-cli %s: hint: move one of each two parts in the parts file so that "
+                   "every pin has a cell of its own\n",
+                   command);
   }
   switch (result.status) {
     case CommandStatus::Done:

@@ -79,12 +79,17 @@ void PaintCell(QPainter& painter, GridCell v, const Bands& bands, int c, int r, 
   }
 }
 
+// Both sides in the bands of the top side: overlaid, or only one shown.
+bool OneBand(const BoardPictureStyle& style) {
+  return style.overlay || style.sides != PictureSides::Both;
+}
+
 }  // namespace
 
 QSize BoardPictureSize(const CBrdDoc& board, const BoardPictureStyle& style) {
   const int s = style.scale;
   const int height = s * (board.YSize() + 1);
-  return {s * (board.XSize() + 1), style.overlay ? height : 2 * height};
+  return {s * (board.XSize() + 1), OneBand(style) ? height : 2 * height};
 }
 
 void PaintBoard(QPainter& painter, const CBrdDoc& board,
@@ -100,10 +105,14 @@ void PaintBoard(QPainter& painter, const CBrdDoc& board,
   const QPen topCross(TOP_COLOUR, 0);
   painter.setBrush(QColor(255, 255, 255));
   const BoardGrid& grid = board.Grid();
+  const bool bottom = style.sides != PictureSides::TopOnly;
+  const bool top = style.sides != PictureSides::BottomOnly;
+  const bool bottomBelow = !OneBand(style);
   for (int r = 0; r <= board.YSize(); ++r)
     for (int c = 0; c <= board.XSize(); ++c) {
-      PaintCell(painter, grid.At(c, r, 0), bands, c, r, !style.overlay, bottomCopper, bottomCross);
-      PaintCell(painter, grid.At(c, r, 1), bands, c, r, false, topCopper, topCross);
+      if (bottom)
+        PaintCell(painter, grid.At(c, r, 0), bands, c, r, bottomBelow, bottomCopper, bottomCross);
+      if (top) PaintCell(painter, grid.At(c, r, 1), bands, c, r, false, topCopper, topCross);
     }
 
   painter.setPen(QPen(OUTLINE_COLOUR, q, Qt::SolidLine, Qt::FlatCap));

@@ -25,13 +25,18 @@ inline const QColor TOP_COLOUR(0, 0, 255);
 inline const QColor OUTLINE_COLOUR(0, 255, 0);
 inline const QColor BACKGROUND_COLOUR(224, 224, 224);
 
+// Which copper a picture shows. A single side is drawn as seen from the
+// component side, in the same band as the outlines.
+enum class PictureSides { Both, BottomOnly, TopOnly };
+
 struct BoardPictureStyle {
   int scale = 5;         // pixels per cell side; odd
   bool overlay = false;  // both sides in one picture rather than one above the other
+  PictureSides sides = PictureSides::Both;
 };
 
-// The drawing's size in pixels: one band of cells per side, or one in all
-// when overlaid.
+// The drawing's size in pixels: one band of cells per side shown apart, or
+// one in all when overlaid or when one side is shown.
 QSize BoardPictureSize(const CBrdDoc& board, const BoardPictureStyle& style);
 
 // Draws the copper of `board` and the outlines of `items` (the placed parts,

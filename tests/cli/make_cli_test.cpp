@@ -6,6 +6,7 @@
 #include <set>
 
 #include "support/boardclitest.h"
+#include "support/pngsize.h"
 
 namespace cuprum {
 namespace {
@@ -43,6 +44,16 @@ TEST_F(MakeCli, MakesTheBlinkerFromItsTextFilesToEveryExport) {
   for (const char* name : {"b.gtl", "b.gbl", "b.apt", "b.cnc", "b.dxf", "b.brd.scad", "b.brd.cft"})
     EXPECT_TRUE(Exists(name)) << name;
   EXPECT_TRUE(std::filesystem::is_directory(dir_.Path() / "b_fab"));
+  // Pictures of each side and of both overlaid, 9 pixels a cell, where the
+  // tool draws pictures at all.
+  if (RunCli("render --help", dir_.Path()).status == 0) {
+    for (const char* name : {"b_bottom.png", "b_top.png", "b_overlay.png"}) {
+      const testing::PngSize size =
+          testing::ReadPngSize(testing::ReadWholeFile(dir_.Path() / name));
+      EXPECT_EQ(size.width, 279u) << name;
+      EXPECT_EQ(size.height, 189u) << name;
+    }
+  }
   // Every file listed is on disk, and the count in the summary is theirs plus the board.
   int listed = 0;
   std::size_t start = 0;
@@ -63,6 +74,34 @@ TEST_F(MakeCli, MakesTheBlinkerFromItsTextFilesToEveryExport) {
   EXPECT_TRUE(Contains(check.out, "7 nets: 0 open, 0 shorts")) << check.out;
 }
 
+TEST_F(MakeCli, MakesEveryExampleCompletely) {
+  struct Example {
+    const char* name;
+    const char* newArguments;  // as the example's README gives them
+    const char* summary;
+  };
+  const Example examples[] = {
+      {"led", "--size 16,11", "3 parts placed, routed 3 of 3 nets (0 open, 0 shorts)"},
+      {"blinker", "--size 30,20", "8 parts placed, routed 7 of 7 nets (0 open, 0 shorts)"},
+      {"avr", "--size 32,24", "11 parts placed, routed 10 of 10 nets (0 open, 0 shorts)"},
+      {"isa8", "--size 64,40", "routed 38 of 38 nets (0 open, 0 shorts)"},
+      {"dense50", "--size 27,26 --resolution 50",
+       "12 parts placed, routed 40 of 40 nets (0 open, 0 shorts)"},
+  };
+  for (const Example& example : examples) {
+    const std::string name = example.name;
+    const std::filesystem::path from = std::filesystem::path(CUPRUM_EXAMPLES_DIR) / name;
+    const std::filesystem::path to = dir_.Path() / name;
+    std::filesystem::create_directory(to);
+    for (const char* extension : {".lay", ".rou"})
+      std::filesystem::copy_file(from / (name + extension), to / (name + extension));
+    ASSERT_EQ(RunCli("new " + name + "/" + name + ".brd " + example.newArguments, dir_.Path()).status, 0);
+    const CliResult make = RunCli("make " + name + "/" + name + ".brd", dir_.Path());
+    EXPECT_EQ(make.status, 0) << name << make.err;
+    EXPECT_TRUE(Contains(make.out, example.summary)) << name << "\n" << make.out;
+  }
+}
+
 TEST_F(MakeCli, WritesTheExportsToTheOutputFolder) {
   CopyBlinker();
   const CliResult make = RunCli("make b.brd --outdir out/gerbers", dir_.Path());
@@ -70,6 +109,7 @@ TEST_F(MakeCli, WritesTheExportsToTheOutputFolder) {
   for (const char* name : {"b.brd", "b.gtl", "b.cnc", "b.dxf", "b.brd.scad", "b.brd.cft"})
     EXPECT_TRUE(Exists(std::string("out/gerbers/") + name)) << name;
   EXPECT_FALSE(Exists("b.gtl"));
+  EXPECT_FALSE(Exists("b_overlay.png"));
   EXPECT_FALSE(Exists("b.dxf"));
   // The routed board is saved in place too, and its copy is the same board.
   EXPECT_EQ(BoardBytes(), testing::ReadWholeFile(dir_.Path() / "out/gerbers/b.brd"));
@@ -98,6 +138,7 @@ TEST_F(MakeCli, AMissingBoardIsNamed) {
   const CliResult make = RunCli("make nothere.brd", dir_.Path());
   EXPECT_EQ(make.status, 2);
   EXPECT_TRUE(Contains(make.err, "nothere.brd")) << make.err;
+  EXPECT_TRUE(Contains(make.err, "hint: make the board first: cuprum-cli new nothere.brd")) << make.err;
   EXPECT_TRUE(make.out.empty()) << make.out;
 }
 
@@ -205,7 +246,8 @@ TEST_F(MakeCli, ABinaryFileGivenAsTheBoardIsRefused) {
   const auto before = Names();
   const CliResult make = RunCli("make photo.brd", dir_.Path());
   EXPECT_EQ(make.status, 2) << make.err;
-  EXPECT_TRUE(Contains(make.err, "photo.brd")) << make.err;
+  EXPECT_TRUE(Contains(make.err, "photo.brd: Unexpected file format.")) << make.err;
+  EXPECT_TRUE(Contains(make.err, "photo.brd is not a board Cuprum can read")) << make.err;
   EXPECT_EQ(Names(), before);
   EXPECT_EQ(testing::ReadWholeFile(dir_.Path() / "photo.brd"), bytes);
 }

@@ -5,34 +5,18 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "support/pngsize.h"
 #include "support/runcli.h"
 
 namespace cuprum {
 namespace {
 
 using testing::CliResult;
+using testing::PngSize;
+using testing::ReadPngSize;
 using testing::ReadWholeFile;
 using testing::RunCli;
 using testing::ScratchDir;
-
-struct PngSize {
-  std::uint32_t width = 0;
-  std::uint32_t height = 0;
-};
-
-// The picture's size from its header, after checking the PNG signature.
-PngSize ReadPngSize(const std::string& bytes) {
-  static const std::string SIGNATURE("\x89PNG\r\n\x1a\n", 8);
-  if (bytes.size() < 24 || bytes.compare(0, 8, SIGNATURE) != 0 || bytes.compare(12, 4, "IHDR") != 0)
-    return {};
-  auto word = [&bytes](std::size_t at) {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-      value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
-    return value;
-  };
-  return {word(16), word(20)};
-}
 
 class RenderCli : public ::testing::Test {
  protected:
@@ -67,6 +51,24 @@ TEST_F(RenderCli, DrawsBothSidesOneAboveTheOtherOrOverlaid) {
   const PngSize overSize = ReadPngSize(Picture("over.png"));
   EXPECT_EQ(overSize.width, 279u);
   EXPECT_EQ(overSize.height, 189u);
+}
+
+TEST_F(RenderCli, OneSideAloneTakesOneBand) {
+  CopyBlinker();
+  ASSERT_EQ(RunCli("route b.brd", dir_.Path()).status, 0);
+  ASSERT_EQ(RunCli("render b.brd --side top -o top.png", dir_.Path()).status, 0);
+  ASSERT_EQ(RunCli("render b.brd --side bottom -o bottom.png", dir_.Path()).status, 0);
+  const PngSize size = ReadPngSize(Picture("top.png"));
+  EXPECT_EQ(size.width, 155u);
+  EXPECT_EQ(size.height, 105u);
+  EXPECT_NE(Picture("top.png"), Picture("bottom.png"));
+
+  const CliResult both = RunCli("render b.brd --side top --overlay -o x.png", dir_.Path());
+  EXPECT_EQ(both.status, 2);
+  const CliResult left = RunCli("render b.brd --side left -o x.png", dir_.Path());
+  EXPECT_EQ(left.status, 2);
+  EXPECT_NE(left.err.find("top or bottom"), std::string::npos) << left.err;
+  EXPECT_FALSE(std::filesystem::exists(dir_.Path() / "x.png"));
 }
 
 TEST_F(RenderCli, ThePictureShowsTheCopperAndIsTheSameEveryTime) {

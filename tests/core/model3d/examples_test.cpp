@@ -36,6 +36,7 @@ struct ExampleBoard {
 
 // The sizes the examples' READMEs give for `cuprum-cli new`.
 constexpr ExampleBoard EXAMPLES[] = {
+    {"led", 16, 11, Resolution::Mil100},
     {"blinker", 30, 20, Resolution::Mil100},
     {"avr", 32, 24, Resolution::Mil100},
     {"isa8", 64, 40, Resolution::Mil100},
