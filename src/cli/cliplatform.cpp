@@ -15,7 +15,11 @@ ProgressAnswer CliPlatform::Progress(const CBrdDoc& /*board*/, int done, int tot
   if (terminal_) {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-    std::fprintf(stderr, "\rrouting: %d / %d nets, %.1f s ", done, total, seconds);
+    // The routers visit each net more than once (the plain one in its first
+    // and last pass), so the line counts net routings rather than nets.
+    const int percent = total > 0 ? static_cast<int>(100LL * done / total) : 0;
+    std::fprintf(stderr, "\rrouting: %3d%% (%d of %d net routings), %.1f s ", percent, done, total,
+                 seconds);
     std::fflush(stderr);
     lineShown_ = true;
   }
@@ -24,7 +28,10 @@ ProgressAnswer CliPlatform::Progress(const CBrdDoc& /*board*/, int done, int tot
 
 void CliPlatform::EndProgress() {
   if (lineShown_) {
-    std::fputc('\n', stderr);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    // Spaces wipe what is left of the longer progress line.
+    std::fprintf(stderr, "\rrouting: done in %.1f s%30s\n", seconds, "");
     lineShown_ = false;
   }
 }

@@ -1,6 +1,8 @@
 // route and check, run as a user runs them.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "support/boardclitest.h"
 
 namespace cuprum {
@@ -92,6 +94,27 @@ TEST_F(RouteCli, ANetlistNamingAPartLeftOffTheBoardSaysSo) {
   EXPECT_NE(route.err.find("R2 was left off the board"), std::string::npos) << route.err;
   // Not the advice for a name the parts file lacks.
   EXPECT_EQ(route.err.find("add C R2"), std::string::npos) << route.err;
+}
+
+TEST_F(RouteCli, AProgressLineShowsOnATerminalOnly) {
+  CopyBlinker();
+  const testing::CliResult piped = testing::RunCli("route b.brd", dir_.Path());
+  ASSERT_EQ(piped.status, 0) << piped.err;
+  EXPECT_EQ(piped.err.find("routing:"), std::string::npos) << piped.err;
+
+  // script(1) gives the tool a terminal for its stderr.
+  if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "no script(1)";
+  const std::string command = "script -qec " +
+                              testing::ShellQuote(testing::ShellQuote(CUPRUM_CLI_PATH) +
+                                                  " route b.brd") +
+                              " /dev/null";
+  const testing::CliResult onTerminal =
+      testing::RunShell("cd " + testing::ShellQuote(dir_.Path().string()) + " && " + command);
+  EXPECT_EQ(onTerminal.status, 0) << onTerminal.out;
+  // The plain router visits every net in its first and last pass.
+  EXPECT_NE(onTerminal.out.find("routing:  50% (7 of 14 net routings)"), std::string::npos)
+      << onTerminal.out;
+  EXPECT_NE(onTerminal.out.find("routing: done in"), std::string::npos) << onTerminal.out;
 }
 
 }  // namespace

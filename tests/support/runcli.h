@@ -30,13 +30,8 @@ inline std::string ShellQuote(const std::string& word) {
   return quoted + "'";
 }
 
-// args is appended to the command line as written (quote paths with
-// ShellQuote). stderr is captured through a file beside the test's output.
-inline CliResult RunCli(const std::string& args, const std::filesystem::path& workDir) {
-  const auto errPath = workDir / "stderr.txt";
-  const std::string command = std::string("cd ") + ShellQuote(workDir.string()) + " && " +
-                              ShellQuote(CUPRUM_CLI_PATH) + " " + args + " 2>" +
-                              ShellQuote(errPath.string());
+// Runs a shell command line and captures its stdout and exit status.
+inline CliResult RunShell(const std::string& command) {
   CliResult result;
   std::FILE* pipe = ::popen(command.c_str(), "r");
   if (pipe == nullptr) return result;
@@ -45,6 +40,16 @@ inline CliResult RunCli(const std::string& args, const std::filesystem::path& wo
   while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), n);
   const int raw = ::pclose(pipe);
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return result;
+}
+
+// args is appended to the command line as written (quote paths with
+// ShellQuote). stderr is captured through a file beside the test's output.
+inline CliResult RunCli(const std::string& args, const std::filesystem::path& workDir) {
+  const auto errPath = workDir / "stderr.txt";
+  CliResult result = RunShell(std::string("cd ") + ShellQuote(workDir.string()) + " && " +
+                              ShellQuote(CUPRUM_CLI_PATH) + " " + args + " 2>" +
+                              ShellQuote(errPath.string()));
   result.err = ReadWholeFile(errPath);
   return result;
 }
