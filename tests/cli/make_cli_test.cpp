@@ -186,6 +186,23 @@ TEST_F(MakeCli, APinOutOfRangeNamesFileAndLine) {
   EXPECT_FALSE(Exists("b.gtl"));
 }
 
+TEST_F(MakeCli, PinZeroAndAPinInTwoNetsGetTheirRemedies) {
+  Write("b.lay", "C R1 5 5 4 L\nC R2 5 10 4 L\n");
+  Write("b.rou", "C R1 0\nC R2 1\nN A\n");
+  const CliResult zero = RunCli("make b.brd", dir_.Path());
+  EXPECT_EQ(zero.status, 2);
+  EXPECT_TRUE(Contains(zero.err, "b.rou(1) : warning: are you using the wrong number base"))
+      << zero.err;
+  EXPECT_TRUE(Contains(zero.err, "options b.brd --pin-base 0")) << zero.err;
+
+  Write("b.rou", "C R1 1\nC R2 1\nN A\nC R1 1\nC R2 2\nN B\n");
+  const CliResult twice = RunCli("make b.brd", dir_.Path());
+  EXPECT_EQ(twice.status, 2);
+  EXPECT_TRUE(Contains(twice.err, "b.rou(4) : error: C R1 pin 0 already in use")) << twice.err;
+  EXPECT_TRUE(Contains(twice.err, "a pin belongs to one net only")) << twice.err;
+  EXPECT_FALSE(Exists("b.gtl"));
+}
+
 TEST_F(MakeCli, APartOffTheBoardIsNamed) {
   Write("b.lay", "C R1 5 5 4 L\nC R2 28 10 4 L\n");
   Write("b.rou", "C R1 1\nC R1 2\nN A\n");
