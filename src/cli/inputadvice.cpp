@@ -1,6 +1,5 @@
 #include "inputadvice.h"
 
-#include <cctype>
 #include <cstdio>
 #include <optional>
 #include <sstream>
@@ -32,13 +31,6 @@ bool EndsWith(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-bool IsPartsList(std::string_view file) {
-  if (file.size() < 4) return false;
-  std::string ending(file.substr(file.size() - 4));
-  for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return ending == ".prt";
-}
-
 const Component* FindPart(const CBrdDoc& board, std::string_view name) {
   for (const auto& item : board.Items())
     if (const Component* part = item->GetComponent(); part != nullptr && part->Name() == name)
@@ -64,7 +56,7 @@ std::optional<LocatedLine> Locate(std::string_view line, std::string_view marker
 void AdviseOnParsingError(const char* command, const LocatedLine& at) {
   // "D U1" when the name was read, "D" when the record ended before it.
   const char letter = at.rest.empty() ? '\0' : at.rest.front();
-  const std::string shape = RecordShape(letter, IsPartsList(at.file));
+  const std::string shape = RecordShape(letter, IsPartsListName(std::filesystem::path(at.file)));
   if (shape.empty()) return;
   if (at.rest.size() <= 2) {
     Hint(command,

@@ -1,7 +1,5 @@
 #include "board/laydoc.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdint>
 
 #include "board/boardcommands.h"
@@ -16,7 +14,7 @@ namespace cuprum {
 
 namespace {
 
-constexpr std::size_t EXTENSION_LENGTH = 4;  // ".prt", ".lay", ".brd"
+constexpr std::size_t EXTENSION_LENGTH = 4;  // ".prt", ".lay"
 
 LayoutMode LayoutModeOf(const std::filesystem::path& path) {
   return IsPartsListName(path) ? LayoutMode::Generated : LayoutMode::Specified;
@@ -29,16 +27,6 @@ std::filesystem::path BoardPathOf(const std::filesystem::path& textPath) {
   if (name.size() < EXTENSION_LENGTH) return {};
   name.replace(name.size() - EXTENSION_LENGTH, EXTENSION_LENGTH, ".brd");
   return name;
-}
-
-bool IsPartsListName(const std::filesystem::path& path) {
-  const std::string name = path.string();
-  if (name.size() < EXTENSION_LENGTH) return false;
-  std::string tail = name.substr(name.size() - EXTENSION_LENGTH);
-  std::transform(tail.begin(), tail.end(), tail.begin(), [](char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  });
-  return tail == ".prt";
 }
 
 CLayDoc::CLayDoc(Platform& platform, const LogFile& log, FieldReader& reader, BoardOpener openBoard)

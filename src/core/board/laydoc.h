@@ -26,9 +26,6 @@ constexpr const char* FILE_TOO_LARGE_MESSAGE = "The file is too large to open.";
 // The board file a text file belongs to: its path with the last four
 // characters replaced by ".brd"; empty for names too short to have them.
 std::filesystem::path BoardPathOf(const std::filesystem::path& textPath);
-// Whether the file is a parts list (".prt", any case), which is laid out by
-// the generated layout; anything else is a parts layout.
-bool IsPartsListName(const std::filesystem::path& path);
 
 class CLayDoc {
  public:

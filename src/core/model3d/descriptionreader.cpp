@@ -19,6 +19,7 @@
 #include "parts/dip.h"
 #include "parts/edge.h"
 #include "parts/markcomponents.h"
+#include "parts/placecomponent.h"
 #include "parts/sip.h"
 #include "parts/zip.h"
 #include "platform/platform.h"
@@ -299,6 +300,14 @@ class StatementReader {
   }
 
  private:
+  // Bodies that are no parts are read for their errors and dropped.
+  template <typename Body, typename ReadArguments>
+  static std::unique_ptr<Component> ReadPlainBody(int token, ReadArguments readArguments) {
+    Body body;
+    ReadBody(token, body, readArguments);
+    return nullptr;
+  }
+
   std::unique_ptr<Component> ReadKnownStatement(int token) {
     const Resolution resolution = board_.GetResolution();
     switch (token) {
@@ -310,26 +319,11 @@ class StatementReader {
         ParseDeclaration();
         return nullptr;
       case TOKEN_COMPONENT:
-      case TOKEN_MECHANICAL_COMPONENT: {
-        MechanicalComponent body;
-        ReadBody(token, body, ReadMechanicalArguments);
-        return nullptr;
-      }
-      case TOKEN_CUBE: {
-        Cube body;
-        ReadBody(token, body, ReadCubeArguments);
-        return nullptr;
-      }
-      case TOKEN_CYLINDER: {
-        Cylinder body;
-        ReadBody(token, body, ReadCylinderArguments);
-        return nullptr;
-      }
-      case TOKEN_SPHERE: {
-        Sphere body;
-        ReadBody(token, body, ReadSphereArguments);
-        return nullptr;
-      }
+      case TOKEN_MECHANICAL_COMPONENT:
+        return ReadPlainBody<MechanicalComponent>(token, ReadMechanicalArguments);
+      case TOKEN_CUBE: return ReadPlainBody<Cube>(token, ReadCubeArguments);
+      case TOKEN_CYLINDER: return ReadPlainBody<Cylinder>(token, ReadCylinderArguments);
+      case TOKEN_SPHERE: return ReadPlainBody<Sphere>(token, ReadSphereArguments);
       case TOKEN_CIRCUIT_BOARD: {
         CircuitBoard body;
         ReadBody(token, body, [](CircuitBoard& b) { ReadCubeArguments(b); });
@@ -359,18 +353,6 @@ class StatementReader {
   bool firstToken_ = true;
 };
 
-// Whether every pin lies inside the border of the board as it is sized now.
-bool FitsBoard(const CBrdDoc& board, const Component& component) {
-  const auto& pins = component.Pins();
-  const std::size_t count =
-      component.PinCount() > 0 ? static_cast<std::size_t>(component.PinCount()) : 0;
-  for (std::size_t i = 0; i < count && i < pins.size(); ++i) {
-    const GridPoint p = pins[i].point;
-    if (p.x >= board.XSize() || p.y >= board.YSize() || p.side >= board.SidesInUse()) return false;
-  }
-  return true;
-}
-
 // One pass over the statements. Returns true when the pass ended because the
 // board switched to the 100-mil grid: everything read so far was placed on
 // the wrong grid, so the rest need not be read before the second pass.
@@ -391,7 +373,7 @@ bool ReadPass(CBrdDoc& board, ByteStream& stream, Platform& platform, const char
     // A statement with errors in it says nothing reliable about its part.
     if (ErrorLevel() >= ERROR_LEVEL_ERROR) component.reset();
     if (component) {
-      if (FitsBoard(board, *component))
+      if (FitsBoard(*component, board))
         board.AddItem(std::move(component));
       else
         platform.MessageBox(component->Name(), fitCaption, MessageIcon::None, MessageButtons::Ok);

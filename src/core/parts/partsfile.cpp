@@ -23,12 +23,19 @@ namespace {
 
 enum class FileKind { PartsList, PartsLayout, Other };
 
-FileKind KindOf(const std::filesystem::path& path) {
-  std::string name = path.string();
-  if (name.size() < 4) return FileKind::Other;
-  std::string tail = name.substr(name.size() - 4);
+// The last four characters of the name, in lower case; empty when shorter.
+std::string Ending(const std::filesystem::path& path) {
+  constexpr std::size_t ENDING_LENGTH = 4;  // ".prt", ".lay"
+  const std::string name = path.string();
+  if (name.size() < ENDING_LENGTH) return {};
+  std::string tail = name.substr(name.size() - ENDING_LENGTH);
   std::transform(tail.begin(), tail.end(), tail.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return tail;
+}
+
+FileKind KindOf(const std::filesystem::path& path) {
+  const std::string tail = Ending(path);
   if (tail == ".prt") return FileKind::PartsList;
   if (tail == ".lay") return FileKind::PartsLayout;
   return FileKind::Other;
@@ -223,6 +230,10 @@ int PartsParser::Run(PartsFileReport& report) {
 }
 
 }  // namespace
+
+bool IsPartsListName(const std::filesystem::path& path) {
+  return KindOf(path) == FileKind::PartsList;
+}
 
 int ReadPartsFile(LogStream& log, CBrdDoc& board, const std::filesystem::path& path,
                   LayoutMode mode, Platform& platform, FieldReader& reader,

@@ -48,6 +48,11 @@ struct PartsFileReport {
   std::vector<IntegerSyntaxError> numberErrors;
 };
 
+// Whether the file is a parts list (".prt", any case), which carries no
+// positions and is laid out by the generated layout; ".lay" (any case) is a
+// parts layout.
+bool IsPartsListName(const std::filesystem::path& path);
+
 // Returns 1 for success and 0 for failure (the reason is in the log). Files
 // whose name ends in neither .prt nor .lay (any case) are not read and count
 // as success. Components placed before a failing record stay in the document.

@@ -7,6 +7,7 @@
 #include "board/fieldreader.h"
 #include "board/log.h"
 #include "parts/component.h"
+#include "parts/partsfile.h"
 #include "platform/recordingplatform.h"
 #include "support/scratchdir.h"
 
