@@ -120,12 +120,7 @@ TEST_F(MakeCli, WritesTheExportsToTheOutputFolder) {
 }
 
 TEST_F(MakeCli, AnUnroutableNetEndsWithStatusOneAndTheFilesStillWritten) {
-  std::string lay = "P A 5 5 B\nP B 15 15 B\n";
-  for (const char* side : {"B", "T"})
-    for (const char* at : {"4 5", "6 5", "5 4", "5 6"})
-      lay += std::string("R W ") + at + " " + side + "\n";
-  Write("b.lay", lay);
-  Write("b.rou", "P A 1\nP B 1\nN SIGNAL\n");
+  WriteUnroutableNet();
   const CliResult make = RunCli("make b.brd", dir_.Path());
   EXPECT_EQ(make.status, 1) << make.err;
   // The two pads are parts; the eight reserved locations are not.

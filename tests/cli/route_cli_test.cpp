@@ -28,13 +28,7 @@ TEST_F(RouteCli, RoutesTheBlinkerCompletelyAndTheCheckerAgrees) {
 }
 
 TEST_F(RouteCli, AnUnroutableNetIsReportedWithExitOne) {
-  // Pad A is walled in on both sides by reserved locations.
-  std::string lay = "P A 5 5 B\nP B 15 15 B\n";
-  for (const char* side : {"B", "T"})
-    for (const char* at : {"4 5", "6 5", "5 4", "5 6"})
-      lay += std::string("R W ") + at + " " + side + "\n";
-  Write("b.lay", lay);
-  Write("b.rou", "P A 1\nP B 1\nN SIGNAL\n");
+  WriteUnroutableNet();
   const CliResult route = RunCli("route b.brd", dir_.Path());
   EXPECT_EQ(route.status, 1);
   EXPECT_NE(route.err.find("error: node= 0 - SIGNAL"), std::string::npos) << route.err;

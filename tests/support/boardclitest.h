@@ -26,6 +26,17 @@ class BoardCliTest : public ::testing::Test {
     std::filesystem::copy_file(CUPRUM_EXAMPLES_DIR "/blinker/blinker.rou", dir_.Path() / "b.rou");
   }
 
+  // Pads A and B joined by net SIGNAL, A walled in on both sides by
+  // reserved locations so that no router can reach it.
+  void WriteUnroutableNet() {
+    std::string lay = "P A 5 5 B\nP B 15 15 B\n";
+    for (const char* side : {"B", "T"})
+      for (const char* at : {"4 5", "6 5", "5 4", "5 6"})
+        lay += std::string("R W ") + at + " " + side + "\n";
+    Write("b.lay", lay);
+    Write("b.rou", "P A 1\nP B 1\nN SIGNAL\n");
+  }
+
   ScratchDir dir_;
 };
 
