@@ -3,10 +3,7 @@
 #include <cstdio>
 
 #include "arguments.h"
-#include "board/boardcommands.h"
 #include "board/brddoc.h"
-#include "board/fieldreader.h"
-#include "board/log.h"
 #include "boardloading.h"
 #include "export/exportcommands.h"
 #include "export/modelexportcommands.h"
@@ -63,8 +60,7 @@ int RunExport(const std::vector<std::string>& args) {
   bool modelWanted = all;
   for (const ExportChoice& choice : MODEL_EXPORTS) modelWanted = modelWanted || a.Has(choice.option);
   if (!modelWanted) return EXIT_OK;
-  if (all && !IsRegularFile(DeriveTextPath(path, "lay")) &&
-      !IsRegularFile(DeriveTextPath(path, "prt"))) {
+  if (all && !HasPartsFile(path)) {
     // Asked for everything of a board without parts: the copper is all there is.
     std::fprintf(stderr, "cuprum-cli export: %s has no parts file; no 3D model written\n",
                  path.c_str());
@@ -72,11 +68,7 @@ int RunExport(const std::vector<std::string>& args) {
   }
   // A separate document, so that the saved board's copper is never touched.
   CBrdDoc parts;
-  if (const int status = LoadBoard("export", path, parts); status != EXIT_OK) return status;
-  LogFile log;
-  FieldReader reader(platform);
-  LayoutJob job{parts, platform, log, reader};
-  const int laidOut = RunLayout("export", job, a.Has("--generate"));
+  const int laidOut = LayOutPartsOf("export", path, a.Has("--generate"), platform, parts);
   if (laidOut == EXIT_BAD_INPUT || laidOut == EXIT_IO_ERROR) return laidOut;
   for (const ExportChoice& choice : MODEL_EXPORTS) {
     if (!all && !a.Has(choice.option)) continue;

@@ -3,10 +3,7 @@
 #include <string>
 
 #include "arguments.h"
-#include "board/boardcommands.h"
 #include "board/brddoc.h"
-#include "board/fieldreader.h"
-#include "board/log.h"
 #include "boardloading.h"
 #include "boardpictures.h"
 #include "layoutjob.h"
@@ -48,12 +45,8 @@ int RunRender(const std::vector<std::string>& args) {
   // them out in a second document, so that the saved copper is drawn as it is.
   CBrdDoc parts;
   StderrPlatform platform;
-  if (IsRegularFile(DeriveTextPath(path, "lay")) || IsRegularFile(DeriveTextPath(path, "prt"))) {
-    if (const int status = LoadBoard("render", path, parts); status != EXIT_OK) return status;
-    LogFile log;
-    FieldReader reader(platform);
-    LayoutJob job{parts, platform, log, reader};
-    const int laidOut = RunLayout("render", job, a.Has("--generate"));
+  if (HasPartsFile(path)) {
+    const int laidOut = LayOutPartsOf("render", path, a.Has("--generate"), platform, parts);
     if (laidOut == EXIT_BAD_INPUT || laidOut == EXIT_IO_ERROR) return laidOut;
   }
 

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "board/brddoc.h"
+#include "board/fieldreader.h"
 #include "board/log.h"
+#include "boardloading.h"
 #include "inputadvice.h"
 #include "parts/pinoverlaps.h"
 #include "subcommand.h"
@@ -62,6 +64,20 @@ int RunLayout(const char* command, LayoutJob& job, bool generate, CommandOutcome
     case CommandStatus::OutOfMemory: return EXIT_INCOMPLETE;
   }
   return EXIT_OK;
+}
+
+bool HasPartsFile(const std::filesystem::path& boardPath) {
+  return IsRegularFile(DeriveTextPath(boardPath, "lay")) ||
+         IsRegularFile(DeriveTextPath(boardPath, "prt"));
+}
+
+int LayOutPartsOf(const char* command, const std::filesystem::path& path, bool generate,
+                  Platform& platform, CBrdDoc& parts) {
+  if (const int status = LoadBoard(command, path, parts); status != EXIT_OK) return status;
+  LogFile log;
+  FieldReader reader(platform);
+  LayoutJob job{parts, platform, log, reader};
+  return RunLayout(command, job, generate);
 }
 
 }  // namespace cuprum::cli

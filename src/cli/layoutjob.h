@@ -29,6 +29,15 @@ struct LayoutJob {
 // EXIT_IO_ERROR when the log could not be written.
 int RunLayout(const char* command, LayoutJob& job, bool generate, CommandOutcome* outcome = nullptr);
 
+// Whether a parts layout (.lay) or parts list (.prt) stands beside the board.
+bool HasPartsFile(const std::filesystem::path& boardPath);
+
+// Loads the board at `path` into `parts` and lays it out from its parts file
+// with a log and field reader of its own: the parts for commands that leave
+// the saved copper alone. Returns the status of RunLayout (or of loading).
+int LayOutPartsOf(const char* command, const std::filesystem::path& path, bool generate,
+                  Platform& platform, CBrdDoc& parts);
+
 // Prints the log file's lines to stderr.
 void PrintLog(const LogFile& log);
 
