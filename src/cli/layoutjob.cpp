@@ -14,15 +14,16 @@
 
 namespace cuprum::cli {
 
-void PrintLog(const LogFile& log) {
-  const std::string text = log.ReadText();
+std::string PrintLog(const LogFile& log) {
+  std::string text = log.ReadText();
   if (!text.empty()) std::fputs(text.c_str(), stderr);
+  return text;
 }
 
 int RunLayout(const char* command, LayoutJob& job, bool generate, CommandOutcome* outcome) {
   BoardCommandContext context{job.board, job.platform, job.log, job.reader};
   const CommandOutcome result = generate ? OnGenerateLayout(context) : OnUseSpecifiedLayout(context);
-  PrintLog(job.log);
+  const std::string logText = PrintLog(job.log);
   if (outcome != nullptr) *outcome = result;
   // The readers take a word where a number is due as 0 and go on; a board
   // made of such guesses is not what the user wrote, and whatever the log
@@ -31,7 +32,7 @@ int RunLayout(const char* command, LayoutJob& job, bool generate, CommandOutcome
   const bool netlistWords = ReportNumberErrors(
       command, job.board.GetRoutePath(job.platform), result.netlistNumberErrors);
   if (partsWords || netlistWords) return EXIT_BAD_INPUT;
-  AdviseOnLog(command, job.log.ReadText(), job.board, result.rejectedParts);
+  AdviseOnLog(command, logText, job.board, result.rejectedParts);
   ReportRejectedParts(command, result.partsSource, result.rejectedParts, job.board);
   if (result.Ok()) {
     // Two pins in one cell join their nets without a trace; say so.

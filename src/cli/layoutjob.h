@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "board/boardcommands.h"
 
@@ -38,7 +39,7 @@ bool HasPartsFile(const std::filesystem::path& boardPath);
 int LayOutPartsOf(const char* command, const std::filesystem::path& path, bool generate,
                   Platform& platform, CBrdDoc& parts);
 
-// Prints the log file's lines to stderr.
-void PrintLog(const LogFile& log);
+// Prints the log file's lines to stderr and returns them.
+std::string PrintLog(const LogFile& log);
 
 }  // namespace cuprum::cli

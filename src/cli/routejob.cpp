@@ -53,12 +53,12 @@ int LayOutRouteAndSave(const char* command, const std::filesystem::path& path,
   const CommandOutcome routed =
       request.recursive ? OnRouteRecursive(context, options) : OnRoute(context, options);
   platform.EndProgress();
-  PrintLog(log);
+  const std::string logText = PrintLog(log);
   if (ReportNumberErrors(command, board.GetRoutePath(platform), routed.netlistNumberErrors))
     return EXIT_BAD_INPUT;
-  AdviseOnLog(command, log.ReadText(), board, laidOutcome.rejectedParts);
+  AdviseOnLog(command, logText, board, laidOutcome.rejectedParts);
   if (routed.status == CommandStatus::RouteFileError) {
-    if (log.ReadText().empty())
+    if (logText.empty())
       std::fprintf(stderr, "cuprum-cli %s: %s holds no net of two or more pins\n", command,
                    board.GetRoutePath(platform).c_str());
     return EXIT_BAD_INPUT;
